@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/DialogService.h"
+#include "platform/FileSystem.h"
+#include "platform/MessagePump.h"
+#include "platform/ProfileFiles.h"
+#include "platform/SharedMemory.h"
+#include "platform/Shell.h"
+#include "platform/ShellFolders.h"
+#include "platform/SystemInfo.h"
+#include "platform/WindowManager.h"
+
+namespace kalvora::platform {
+
+// Everything the system needs of the operating system, one service each.
+// The real Win32 build and the simulated Windows of the tests fill it in.
+struct Platform {
+  FileSystem& files;
+  ShellFolders& folders;
+  ProfileFiles& profiles;
+  SharedMemory& sharedMemory;
+  WindowManager& windows;
+  SystemInfo& system;
+  Shell& shell;
+  MessagePump& pump;
+  DialogService& dialogs;
+};
+
+}  // namespace kalvora::platform
