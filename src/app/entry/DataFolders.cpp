@@ -1,0 +1,27 @@
+#include "app/entry/DataFolders.h"
+
+#include "app/entry/ProductConstants.h"
+
+namespace kalvora::app {
+
+DataFolders DataFolders::Locate(platform::ShellFolders& folders) {
+  const std::wstring documents = folders.SpecialFolderPath(platform::SpecialFolder::Personal);
+  const std::wstring common = folders.SpecialFolderPath(platform::SpecialFolder::CommonDocuments);
+  DataFolders result;
+  result.userData = documents + L"\\" + ProductName + L"\\";
+  result.sharedData = common + L"\\" + ProductName + L"\\";
+  result.handOff = documents + L"\\revisto\\";
+  return result;
+}
+
+void EnsureDataFolders(platform::FileSystem& files, const DataFolders& folders) {
+  for (const auto* folder : {&folders.userData, &folders.sharedData}) {
+    try {
+      if (!files.DirectoryExists(*folder)) files.CreateDirectoryTree(*folder);
+    } catch (...) {
+      // A folder that cannot be made leaves the settings at their defaults.
+    }
+  }
+}
+
+}  // namespace kalvora::app

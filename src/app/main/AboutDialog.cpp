@@ -1,0 +1,11 @@
+#include "app/main/AboutDialog.h"
+
+#include "app/entry/ProductConstants.h"
+
+namespace kalvora::app {
+
+std::wstring TAboutBox::ProductLine() const { return MainWindowCaption(); }
+std::wstring TAboutBox::VersionLine() const { return std::wstring(L"Version : ") + ProductFullVersion; }
+std::wstring TAboutBox::Link() const { return ProductHomePage; }
+
+}  // namespace kalvora::app

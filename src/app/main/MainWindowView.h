@@ -1,0 +1,31 @@
+#pragma once
+#include "app/main/Commands.h"
+#include "app/main/MainWindowLayout.h"
+#include "platform/WindowHandle.h"
+#include "settings/SettingsStore.h"
+
+namespace kalvora::app {
+
+struct WindowPlacement {
+  bool normal = true;                 // neither maximised nor minimised
+  settings::WindowGeometry geometry;  // the normal-state bounds
+};
+
+// The real window behind the portable window logic: the Win32 main window,
+// or a recording fake in tests.
+class MainWindowView {
+ public:
+  virtual ~MainWindowView() = default;
+  virtual platform::WindowHandle Handle() = 0;
+  // Draws the layout: captions, pages, panels, menus, status bar, fonts.
+  virtual void Render(const MainWindowLayout& layout) = 0;
+  virtual void SetTimer(TimerId timer, unsigned intervalMs, bool enabled) = 0;
+  virtual WindowPlacement GetPlacement() = 0;
+  virtual void SetNormalGeometry(const settings::WindowGeometry& geometry) = 0;
+  virtual void Maximize() = 0;
+  // Topmost or not, keeping position and size.
+  virtual void SetTopmost(bool topmost) = 0;
+  virtual void Close() = 0;
+};
+
+}  // namespace kalvora::app

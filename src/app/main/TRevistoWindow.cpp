@@ -1,0 +1,304 @@
+#include "app/main/TRevistoWindow.h"
+
+#include "app/entry/ProductConstants.h"
+#include "app/main/MenuDefinitions.h"
+#include "app/main/WindowGeometry.h"
+#include "common/WideText.h"
+
+namespace kalvora::app {
+
+namespace {
+// Runs one step whose failure must not stop the window.
+template <typename Step>
+void Guarded(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+}  // namespace
+
+TRevistoWindow::TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations)
+    : context_(std::move(context)),
+      view_(view),
+      ops_(operations),
+      store_(context_.platform, context_.userSettings, context_.sharedSettings, context_.folders.userData,
+             settingsDialog_, smartFolderDialog_, windowSettings_, *this) {}
+
+void TRevistoWindow::FormCreate() {
+  auto& platform = context_.platform;
+  windowSettings_.StartupRecordIndex = -1;
+  state_.StartingFlag = true;
+
+  state_.MyDocumentsPath = platform.folders.SpecialFolderPath(platform::SpecialFolder::Personal);
+  state_.MyDocumentsPathLower = text::LowerAscii(text::Trim(state_.MyDocumentsPath));
+  layout_.tabsOwnerDrawn = !context_.wow64.IsWow64();
+
+  TRunAsAdmin runAsAdmin(platform.system);
+  state_.IsAdmin = runAsAdmin.IsAdmin();
+
+  state_.OsName = text::LowerAscii(text::Trim(WindowsVersionText(platform.system.GetOsVersion())));
+  layout_.caption = MainWindowCaption();
+  layout_.applicationTitle = ProductName;
+  context_.flags.ReplayAtStart = IsReplayAtStart(context_.commandLine);
+
+  Guarded([&] { ops_.RegisterDropTarget(); });
+  platform.pump.ProcessMessages();
+
+  ApplyWindowGeometry();
+  SetMenuBar(store_.ReadMenuBar());
+  SetStatusBar(store_.ReadStatusBar());
+
+  if (IsWindows7()) Guarded([&] { ops_.PinToTaskbarOnce(); });
+  Guarded([&] { store_.LoadSettings(); });
+  Guarded([&] { ApplySettings(); });
+  Guarded([&] { ops_.RefreshRecentFolders(); });
+  Guarded([&] { store_.LoadSmartFolderSettings(true, view_.Handle()); });
+
+  // The recently-open-folders layout.
+  layout_.pages[PageAll].caption = RecentlyOpenFoldersCaption;
+  layout_.pages[PageApplication].visible = false;
+  layout_.pages[PageFileFolder].visible = false;
+  layout_.toolPanelVisible = false;
+  layout_.recordListVisible = false;
+  Render();
+
+  view_.SetTimer(TimerId::FirstRun, FirstRunIntervalMs, true);
+}
+
+void TRevistoWindow::ApplyWindowGeometry() {
+  const auto screen = context_.platform.windows.PrimaryScreenSize();
+  if (store_.ReadWindowIsNormal()) {
+    view_.SetNormalGeometry(ShrinkToScreen(store_.ReadWindowGeometry(screen.height), screen.width, screen.height));
+  } else {
+    view_.Maximize();
+  }
+  const int listWidth = store_.UserFile().ReadInteger(settings::SectionDefault, L"GbRecList", 120);
+  windowSettings_.GbRecListWidth = listWidth > 0 ? listWidth : 120;
+  layout_.recordListWidth = windowSettings_.GbRecListWidth;
+}
+
+void TRevistoWindow::OnTimer(TimerId timer) {
+  switch (timer) {
+    case TimerId::FirstRun:
+      TimerFirstRunTimer();
+      break;
+    case TimerId::Finish:
+      TimerFinishTimer();
+      break;
+    case TimerId::RecFolders:
+      Guarded([&] { ops_.RefreshRecentFolders(); });
+      break;
+  }
+}
+
+void TRevistoWindow::TimerFirstRunTimer() {
+  view_.SetTimer(TimerId::FirstRun, FirstRunIntervalMs, false);
+  Render();
+  context_.platform.pump.ProcessMessages();
+  context_.platform.system.Sleep(3);
+
+  const CommandLine& commandLine = context_.commandLine;
+  Guarded([&] {
+    if (IsWindows7()) ops_.EnsureSendToShortcut();
+    if (commandLine.LastTrimmed() == SwitchInstall) ops_.CheckForUpdate();
+  });
+
+  if (layout_.recordList.empty()) {
+    const std::wstring first = commandLine.First();
+    if (!(first == SwitchInstall || first == SwitchRun || first.empty())) {
+      state_.NewRecordFlag = true;
+      Guarded([&] { ops_.RunCapture(); });
+    }
+    Guarded([&] { ops_.CommandLineIntake(); });
+  } else if (windowSettings_.StartupRecordIndex == -1) {
+    Guarded([&] { ops_.RefreshRecentFolders(); });
+    Guarded([&] { ops_.CommandLineIntake(); });
+  } else {
+    const int storedIndex = store_.ReadRecordListIndex();
+    if (context_.flags.ReplayAtStart) {
+      SelectRecord(windowSettings_.StartupRecordIndex);
+      Guarded([&] { ops_.OpenSelectedRecord(); });
+      Guarded([&] { ops_.ReplayAll(); });
+    }
+    SelectRecord(storedIndex);
+    Guarded([&] { ops_.OpenSelectedRecord(); });
+    Guarded([&] { ops_.CommandLineIntake(); });
+  }
+
+  switch (store_.ReadOpenWindowRequest()) {
+    case 3:
+      windowSettings_.cbSmartRecord = true;
+      break;
+    case 4:
+      Guarded([&] { ops_.OpenSettingsDialog(); });
+      break;
+    default:
+      break;
+  }
+  state_.StartupDone = true;
+  state_.StartingFlag = false;
+  Render();
+}
+
+void TRevistoWindow::SelectRecord(int index) {
+  // An index the list does not have selects nothing.
+  if (index >= 0 && index < static_cast<int>(layout_.recordList.size())) layout_.recordListIndex = index;
+}
+
+void TRevistoWindow::TimerFinishTimer() {
+  view_.SetTimer(TimerId::Finish, FinishIntervalMs, false);
+  layout_.progressPanelVisible = false;
+  layout_.gaugePosition = 0;
+  if (!settingsDialog_.Alwaysontop1) view_.SetTopmost(false);
+  Render();
+}
+
+void TRevistoWindow::OnActivateApp(bool active) {
+  if (!active || !state_.StartupDone) return;
+  Guarded([&] { ops_.RefreshRecentFolders(); });
+  state_.Memo1.push_back(L"active rec");
+}
+
+void TRevistoWindow::OnExitSizeMove() { SaveWindowState(); }
+
+void TRevistoWindow::SaveWindowState() {
+  Guarded([&] {
+    const WindowPlacement placement = view_.GetPlacement();
+    store_.SaveWindowState(placement.normal, placement.geometry, layout_.recordListIndex);
+  });
+}
+
+bool TRevistoWindow::FormCloseQuery() {
+  state_.StopFlag = true;
+  SaveWindowState();
+  return true;
+}
+
+void TRevistoWindow::FormDestroy() {
+  Guarded([&] { ops_.RevokeDropTarget(); });
+}
+
+void TRevistoWindow::SetMenuBar(bool shown) {
+  layout_.menuBarChecked = {shown, shown, shown};
+  layout_.menuBarVisible = shown;
+  store_.WriteMenuBar(shown);
+}
+
+void TRevistoWindow::SetStatusBar(bool shown) {
+  layout_.statusBarChecked = {shown, shown};
+  layout_.statusBarVisible = shown;
+  store_.WriteStatusBar(shown);
+}
+
+void TRevistoWindow::ApplyTextSize(int size) {
+  layout_.checkedTextSize = 0;
+  for (Command c : {Command::TextSizeLargest, Command::TextSizeLarger, Command::TextSizeMedium,
+                    Command::TextSizeSmaller, Command::TextSizeSmallest})
+    if (TextSizeOf(c) == size) layout_.checkedTextSize = size;
+  layout_.treeFontSize = size;
+}
+
+void TRevistoWindow::ArrangeTextSize(int size) {
+  windowSettings_.TextSize = size;
+  ApplyTextSize(size);
+  store_.WriteTextSize(size);
+  Guarded([&] { ops_.OpenSelectedRecord(); });
+}
+
+void TRevistoWindow::OpenSmartFolderSettings() { store_.LoadSmartFolderSettings(false, view_.Handle()); }
+
+void TRevistoWindow::OpenHelp() {
+  auto& files = context_.platform.files;
+  auto& shell = context_.platform.shell;
+  const std::wstring helpFile = ProgramFolder(context_.commandLine.ProgramPath()) + ProductName + L".chm";
+  if (files.FileExists(helpFile))
+    shell.Execute(view_.Handle(), L"open", helpFile, L"", L"", platform::ShowCommand::ShowNormal);
+  else
+    shell.Execute(0, L"Open", ProductHelpPage, L"", L"", platform::ShowCommand::ShowNormal);
+}
+
+void TRevistoWindow::OnCommand(Command command) {
+  auto& platform = context_.platform;
+  switch (command) {
+    case Command::MenuBar1:
+    case Command::MenuBar2:
+    case Command::MenuBar3: {
+      const size_t which = static_cast<size_t>(command == Command::MenuBar1 ? 0 : command == Command::MenuBar2 ? 1 : 2);
+      SetMenuBar(!layout_.menuBarChecked[which]);
+      break;
+    }
+    case Command::StatusBar1:
+    case Command::StatusBar2:
+      SetStatusBar(!layout_.statusBarChecked[command == Command::StatusBar1 ? 0 : 1]);
+      break;
+    case Command::TextSizeLargest:
+    case Command::TextSizeLarger:
+    case Command::TextSizeMedium:
+    case Command::TextSizeSmaller:
+    case Command::TextSizeSmallest:
+      ArrangeTextSize(TextSizeOf(command));
+      break;
+    case Command::AppSettings:
+    case Command::ControlSettings:
+    case Command::Settings5:
+      OpenSmartFolderSettings();
+      break;
+    case Command::Refresh2:
+    case Command::Refresh3:
+      Guarded([&] { ops_.RefreshRecentFolders(); });
+      break;
+    case Command::HelpContents:
+      OpenHelp();
+      break;
+    case Command::HomePage:
+      platform.shell.Execute(view_.Handle(), L"Open", ProductHomePage, L"", L"", platform::ShowCommand::ShowNormal);
+      break;
+    case Command::About:
+      platform.dialogs.ShowModal(view_.Handle(), aboutBox_);
+      break;
+    case Command::Exit:
+      view_.Close();
+      break;
+    case Command::SearchShortcut:
+      layout_.searchChecked = true;
+      layout_.searchPanelVisible = true;
+      Guarded([&] { ops_.SearchPanelToggled(true); });
+      break;
+    case Command::ReplayAll2: Guarded([&] { ops_.ReplayAll(); }); break;
+    case Command::Openfilelocation1:
+    case Command::MnOpenDIr: Guarded([&] { ops_.OpenSelectedLocations(); }); break;
+    case Command::MnOpen: Guarded([&] { ops_.OpenSelectedItems(); }); break;
+    case Command::OpenApplicationPath: Guarded([&] { ops_.OpenApplicationPath(); }); break;
+    case Command::ViewFullExpand:
+    case Command::FullExpand1: Guarded([&] { ops_.FullExpand(); }); break;
+    case Command::ViewFullCollapse:
+    case Command::FullCollapse1: Guarded([&] { ops_.FullCollapse(); }); break;
+    case Command::Copyfilelocation1: Guarded([&] { ops_.CopyFolderLocation(); }); break;
+    case Command::CopyCtrlC1: Guarded([&] { ops_.CopyFolders(); }); break;
+    case Command::CopyFile2: Guarded([&] { ops_.PasteShortcut(); }); break;
+    case Command::MnDeleteSelected: Guarded([&] { ops_.DeleteSelected(); }); break;
+    case Command::Debug: Guarded([&] { ops_.ShowDebugTrace(); }); break;
+    case Command::None: break;
+  }
+  Render();
+}
+
+bool TRevistoWindow::IsStartWithWindows() { return ops_.IsStartWithWindows(); }
+
+void TRevistoWindow::ApplySettings() {
+  view_.SetTopmost(settingsDialog_.Alwaysontop1);
+  ops_.ApplyStartWithWindows(settingsDialog_.CbRunWhenWS);
+  if (!settingsDialog_.cbDisplayPCStartFilterList) layout_.startupFilterVisible = false;
+  ApplyTextSize(windowSettings_.TextSize);
+}
+
+void TRevistoWindow::ApplyRefreshTimer(unsigned intervalMs, bool enabled) {
+  recFoldersInterval_ = intervalMs;
+  recFoldersEnabled_ = enabled;
+  view_.SetTimer(TimerId::RecFolders, intervalMs, enabled);
+}
+
+void TRevistoWindow::Render() { view_.Render(layout_); }
+
+}  // namespace kalvora::app

@@ -1,0 +1,100 @@
+#pragma once
+#include <memory>
+
+#include "app/entry/CommandLine.h"
+#include "app/entry/DataFolders.h"
+#include "app/entry/Elevation.h"
+#include "app/entry/SystemQueries.h"
+#include "app/main/AboutDialog.h"
+#include "app/main/Commands.h"
+#include "app/main/MainWindowLayout.h"
+#include "app/main/MainWindowState.h"
+#include "app/main/MainWindowView.h"
+#include "app/main/SubsystemOperations.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+
+namespace kalvora::app {
+
+// What the program entry hands the main window.
+struct MainWindowContext {
+  platform::Platform& platform;
+  const CommandLine& commandLine;
+  StartupFlags& flags;
+  Wow64State& wow64;
+  settings::SettingsFile& userSettings;
+  settings::SettingsFile& sharedSettings;
+  DataFolders folders;
+};
+
+inline constexpr unsigned FirstRunIntervalMs = 10;
+inline constexpr unsigned FinishIntervalMs = 3000;
+
+// The main window's logic: creation, the start-up timer, the other timers,
+// activation, closing, and the window's own commands. The Win32 window (or a
+// test's fake) forwards its events here and draws Layout().
+class TRevistoWindow : public settings::SettingsIntegration {
+ public:
+  TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations);
+
+  void FormCreate();
+  void OnTimer(TimerId timer);
+  // The application became active (or inactive).
+  void OnActivateApp(bool active);
+  // End of a move or resize (WM_EXITSIZEMOVE).
+  void OnExitSizeMove();
+  // Returns whether the window may close.
+  bool FormCloseQuery();
+  void FormDestroy();
+  void OnCommand(Command command);
+
+  void ApplyTextSize(int size);
+  // "&Settings" items: the Smart Folder Settings dialog.
+  void OpenSmartFolderSettings();
+
+  MainWindowState& State() { return state_; }
+  const MainWindowLayout& Layout() const { return layout_; }
+  MainWindowLayout& MutableLayout() { return layout_; }
+  settings::SettingsStore& Settings() { return store_; }
+  settings::TFrmMySettings& SettingsDialog() { return settingsDialog_; }
+  settings::TFrmSmartFolderSetting& SmartFolderDialog() { return smartFolderDialog_; }
+  settings::MainWindowSettings& WindowSettings() { return windowSettings_; }
+  const StartupFlags& Flags() const { return context_.flags; }
+  // The refresh timer as last applied.
+  unsigned RecFoldersInterval() const { return recFoldersInterval_; }
+  bool RecFoldersEnabled() const { return recFoldersEnabled_; }
+
+  // SettingsIntegration
+  bool IsStartWithWindows() override;
+  void ApplySettings() override;
+  void ApplyRefreshTimer(unsigned intervalMs, bool enabled) override;
+
+ private:
+  void TimerFirstRunTimer();
+  void TimerFinishTimer();
+  void ApplyWindowGeometry();
+  void SetMenuBar(bool shown);
+  void SetStatusBar(bool shown);
+  void ArrangeTextSize(int size);
+  void SelectRecord(int index);
+  void SaveWindowState();
+  void OpenHelp();
+  void Render();
+  bool IsWindows7() const { return state_.OsName == L"windows 7"; }
+
+  MainWindowContext context_;
+  MainWindowView& view_;
+  SubsystemOperations& ops_;
+  MainWindowState state_;
+  MainWindowLayout layout_;
+  settings::MainWindowSettings windowSettings_;
+  // Both dialog objects exist before the first load and live as long as the window.
+  settings::TFrmSmartFolderSetting smartFolderDialog_;
+  settings::TFrmMySettings settingsDialog_;
+  settings::SettingsStore store_;
+  TAboutBox aboutBox_;
+  unsigned recFoldersInterval_ = 10000;
+  bool recFoldersEnabled_ = false;
+};
+
+}  // namespace kalvora::app
