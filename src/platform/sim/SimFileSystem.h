@@ -1,0 +1,83 @@
+#pragma once
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace kalvora::platform::sim {
+
+// The simulated machine's drives, folders and files. Paths are full Windows
+// paths with a drive letter; letter case is ignored and the case of the
+// first spelling is kept. File contents are raw bytes, so callers choose the
+// encoding (UTF-16 files, ANSI profile files) as on the real disk.
+class SimFileSystem final : public FileSystem {
+ public:
+  SimFileSystem();  // one drive, C:
+
+  bool DirectoryExists(const std::wstring& path) override;
+  bool FileExists(const std::wstring& path) override;
+  bool CreateDirectoryTree(const std::wstring& path) override;
+
+  // What a program's own write does: the folder must exist and be writable,
+  // the path must not be a folder, and the scripted faults apply. The file
+  // is replaced as a whole. False when the write failed.
+  bool WriteFile(const std::wstring& path, std::string_view bytes);
+  std::optional<std::string> ReadFile(const std::wstring& path) const;
+  bool RemoveFile(const std::wstring& path);
+  // Names (not paths) of the folder's entries, ordered ignoring case.
+  std::vector<std::wstring> ListFolder(const std::wstring& path) const;
+
+  // Test setup: puts a file in place, creating missing folders, ignoring
+  // denied folders and write faults. Throws std::logic_error when the path
+  // cannot hold a file (no such drive, a file in the way).
+  void AddFile(const std::wstring& path, std::string_view bytes);
+  void AddDrive(wchar_t letter);
+  // Takes the drive away with everything on it (a removed USB stick).
+  void RemoveDrive(wchar_t letter);
+  bool DriveExists(wchar_t letter) const;
+
+  // Nothing can be created or written inside the folder or below it.
+  void DenyWrites(const std::wstring& folder);
+  void AllowWrites(const std::wstring& folder);
+
+  // The next write fails before it touches the file.
+  void FailNextWrite();
+  // The disk fills up: after this many more bytes every write fails, and the
+  // write that crosses the limit leaves a truncated file behind (as a
+  // replace-then-write does when the disk runs full).
+  void FailWritesAfter(std::size_t bytes);
+  void ClearWriteFaults();
+  // Writes that succeeded so far.
+  std::size_t WriteCount() const { return writeCount_; }
+
+  // "C:\a\b" with the drive letter in capitals, '/' taken as '\', repeated
+  // separators, "." and ".." resolved, no trailing separator; the root of a
+  // drive is "C:". nullopt for paths without a drive letter or with
+  // characters no Windows path can hold.
+  static std::optional<std::wstring> Normalize(std::wstring_view path);
+
+ private:
+  struct Entry {
+    std::wstring path;  // as first spelled
+    bool folder = false;
+    std::string bytes;
+  };
+  const Entry* Find(const std::wstring& key) const;
+  bool IsDenied(const std::wstring& key) const;
+  // Creates missing folders up to the normalised path; false when a file is
+  // in the way, the drive is missing or (unless forced) a folder is denied.
+  bool MakeFolders(const std::wstring& path, bool force);
+
+  std::map<std::wstring, Entry> entries_;  // by folded normalised path
+  std::set<std::wstring> denied_;          // folded normalised folders
+  bool failNextWrite_ = false;
+  std::optional<std::size_t> writeBudget_;
+  std::size_t writeCount_ = 0;
+};
+
+}  // namespace kalvora::platform::sim

@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/SystemInfo.h"
+#include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimProfileFiles.h"
+#include "platform/sim/SimSharedMemory.h"
+#include "platform/sim/SimShell.h"
+#include "platform/sim/SimShellFolders.h"
+#include "platform/sim/SimWindowManager.h"
+
+namespace kalvora::platform::sim {
+
+// The simulated computer that SimProcess objects run on: drives and files,
+// profile files, named shared memory, top-level windows and the screen,
+// special folders, the launch log and the Windows version (NT 6.1, Windows
+// 7). The special folders exist on drive C: from the start.
+class SimMachine {
+ public:
+  SimMachine();
+  SimMachine(const SimMachine&) = delete;
+  SimMachine& operator=(const SimMachine&) = delete;
+
+  SimFileSystem& files() { return files_; }
+  SimProfileFiles& profiles() { return profiles_; }
+  SimSharedMemory& sharedMemory() { return sharedMemory_; }
+  SimWindowManager& windows() { return windows_; }
+  SimShellFolders& folders() { return folders_; }
+  SimLaunches& launches() { return launches_; }
+
+  const std::vector<LaunchRecord>& LaunchLog() const { return launches_.Log(); }
+  WindowHandle ForegroundWindow() const { return windows_.ForegroundWindow(); }
+  // Points the folder elsewhere (the folder itself is not created); "" means
+  // the shell has no such folder.
+  void SetSpecialFolder(SpecialFolder folder, const std::wstring& path) { folders_.Set(folder, path); }
+  void SetScreenSize(int width, int height) { windows_.SetPrimaryScreenSize(ScreenSize{width, height}); }
+  void SetOsVersion(OsVersion version) { os_ = version; }
+  const OsVersion& osVersion() const { return os_; }
+
+  // Each process gets its own number, starting at 1.
+  int NextProcessId() { return ++lastProcessId_; }
+
+ private:
+  SimFileSystem files_;
+  SimProfileFiles profiles_{files_};
+  SimSharedMemory sharedMemory_;
+  SimWindowManager windows_;
+  SimShellFolders folders_;
+  SimLaunches launches_;
+  OsVersion os_{2, 6, 1};
+  int lastProcessId_ = 0;
+};
+
+}  // namespace kalvora::platform::sim

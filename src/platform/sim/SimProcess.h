@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/sim/SimDialogService.h"
+#include "platform/sim/SimMachine.h"
+#include "platform/sim/SimMessagePump.h"
+#include "platform/sim/SimShell.h"
+#include "platform/sim/SimSystemInfo.h"
+
+namespace kalvora::platform::sim {
+
+// One running program on a SimMachine. Its files, folders, profiles, shared
+// memory and windows are the machine's, so two processes on one machine see
+// each other; arguments, system answers, the message pump and dialogs are
+// its own.
+class SimProcess {
+ public:
+  static constexpr const wchar_t* kDefaultProgramFile = L"C:\\Program Files\\Kalvora\\kalvora.exe";
+
+  explicit SimProcess(SimMachine& machine, std::vector<std::wstring> arguments = {},
+                      std::wstring programFile = kDefaultProgramFile);
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  int id() const { return id_; }
+  SimMachine& machine() { return machine_; }
+  SimSystemInfo& system() { return system_; }
+  SimDialogService& dialogs() { return dialogs_; }
+  SimMessagePump& pump() { return pump_; }
+  SimShell& shell() { return shell_; }
+
+  // Every service this process sees, for the system's code.
+  platform::Platform Platform();
+
+ private:
+  SimMachine& machine_;
+  int id_;
+  SimSystemInfo system_;
+  SimDialogService dialogs_;
+  SimMessagePump pump_;
+  SimShell shell_;
+};
+
+}  // namespace kalvora::platform::sim
