@@ -20,7 +20,8 @@
 //    "x"y" -> x"y, "' and a lone " stay);
 //  - the default loses trailing blanks (' ' only) and, as Wine does, one
 //    pair of surrounding quotes;
-//  - a write trims the key and strips only leading blanks of the value;
+//  - a write trims the key and strips only leading blanks of the value; a
+//    replaced line keeps the key's spelling from the file;
 //    CR, LF and CR LF all end lines on read; the file is written with CR LF;
 //  - a write whose folder is missing fails and creates nothing; a file
 //    that starts with FF FE stays UTF-16LE; other text is ANSI, lossy.
@@ -179,7 +180,8 @@ bool SimProfileFiles::WriteString(const std::wstring& file, const std::wstring& 
     text.lines.push_back(L"[" + sectionName + L"]");
     text.lines.push_back(line);
   } else if (auto at = FindKey(text.lines, *span, keyName)) {
-    text.lines[*at] = line;
+    // The key keeps the spelling it has in the file.
+    text.lines[*at] = ParseKeyLine(text.lines[*at])->name + line.substr(keyName.size());
   } else {
     std::size_t insertAt = span->end;
     while (insertAt > span->bodyBegin && TrimBlanks(text.lines[insertAt - 1]).empty()) --insertAt;
