@@ -1,0 +1,52 @@
+#pragma once
+#include <map>
+#include <vector>
+
+#include "app/main/MainWindowView.h"
+
+namespace kalvora::testing {
+
+// Stands in for the Win32 main window: remembers what it was told to show.
+class FakeMainWindowView : public app::MainWindowView {
+ public:
+  struct TimerState {
+    unsigned intervalMs = 0;
+    bool enabled = false;
+  };
+
+  platform::WindowHandle Handle() override { return 0x5150; }
+  void Render(const app::MainWindowLayout& layout) override {
+    shown = layout;
+    ++renderCount;
+  }
+  void SetTimer(app::TimerId timer, unsigned intervalMs, bool enabled) override {
+    timers[timer] = {intervalMs, enabled};
+  }
+  app::WindowPlacement GetPlacement() override { return placement; }
+  void SetNormalGeometry(const settings::WindowGeometry& geometry) override {
+    placement.normal = true;
+    placement.geometry = geometry;
+    maximized = false;
+  }
+  void Maximize() override {
+    maximized = true;
+    placement.normal = false;
+  }
+  void SetTopmost(bool value) override { topmost.push_back(value); }
+  void Close() override { ++closeCount; }
+
+  bool TimerEnabled(app::TimerId timer) const {
+    auto it = timers.find(timer);
+    return it != timers.end() && it->second.enabled;
+  }
+
+  app::MainWindowLayout shown;
+  int renderCount = 0;
+  std::map<app::TimerId, TimerState> timers;
+  app::WindowPlacement placement;
+  bool maximized = false;
+  std::vector<bool> topmost;
+  int closeCount = 0;
+};
+
+}  // namespace kalvora::testing
