@@ -54,7 +54,11 @@ bool SettingsFile::ReadBool(const std::wstring& section, const std::wstring& key
 }
 
 void SettingsFile::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-  profiles_.WriteString(path_, section, key, value);
+  // A line break would start a key of its own in a file other programs read.
+  std::wstring oneLine = value;
+  for (auto& c : oneLine)
+    if (c == L'\r' || c == L'\n') c = L' ';
+  profiles_.WriteString(path_, section, key, oneLine);
 }
 
 void SettingsFile::WriteInteger(const std::wstring& section, const std::wstring& key, int value) {

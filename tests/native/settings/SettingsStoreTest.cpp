@@ -179,3 +179,18 @@ TEST(SettingsStore, WindowStateKeepsTheLastNormalGeometry) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST(SettingsStore, AValueCannotSmuggleAKeyIntoTheFile) {
+  WindowHarness h;
+  auto& window = h.Create();
+  window.SettingsDialog().EdtRecordPath = L"D:\\Records\r\nAlwaysRunAsAdmin=1";
+  window.Settings().SaveSettings();
+  EXPECT_EQ(h.UserKey(L"AlwaysRunAsAdmin"), L"<missing>");
+  EXPECT_EQ(h.UserKey(L"EdtRECPath"), L"D:\\Records  AlwaysRunAsAdmin=1");
+}
+
+}  // namespace
+}  // namespace kalvora::testing
