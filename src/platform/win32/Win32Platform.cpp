@@ -1,0 +1,9 @@
+#include "platform/win32/Win32Platform.h"
+
+namespace kalvora::platform::win32 {
+
+Platform Win32Platform::Services(DialogService& dialogs) {
+  return Platform{files_, folders_, profiles_, sharedMemory_, windows_, system_, shell_, pump_, dialogs};
+}
+
+}  // namespace kalvora::platform::win32

@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/Platform.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32ProfileFiles.h"
+#include "platform/win32/Win32SharedMemory.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32ShellFolders.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32WindowManager.h"
+
+namespace kalvora::platform::win32 {
+
+// The real services, one of each. The dialogs come from the user interface,
+// which lives above this layer. The returned Platform refers into this
+// object and into the dialog service, so both must outlive it.
+class Win32Platform {
+ public:
+  Platform Services(DialogService& dialogs);
+
+ private:
+  Win32FileSystem files_;
+  Win32ShellFolders folders_;
+  Win32ProfileFiles profiles_;
+  Win32SharedMemory sharedMemory_;
+  Win32WindowManager windows_;
+  Win32SystemInfo system_;
+  Win32Shell shell_;
+  Win32MessagePump pump_;
+};
+
+}  // namespace kalvora::platform::win32
