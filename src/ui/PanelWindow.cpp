@@ -30,9 +30,10 @@ void RegisterPanelClass(HINSTANCE instance) {
 }  // namespace
 
 HWND CreatePanel(HWND parent, int id) {
+  // Not clipping its children: a group box leaves its inside to the panel's background.
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   RegisterPanelClass(instance);
-  return ::CreateWindowExW(WS_EX_CONTROLPARENT, PanelClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+  return ::CreateWindowExW(WS_EX_CONTROLPARENT, PanelClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0,
                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 

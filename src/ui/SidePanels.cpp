@@ -36,6 +36,11 @@ bool Visible(HWND window) { return (::GetWindowLongPtrW(window, GWL_STYLE) & WS_
 int Width(const RECT& box) { return box.right - box.left; }
 int Height(const RECT& box) { return box.bottom - box.top; }
 
+// A group box drawn behind the controls it frames; above them it would hide them.
+void SendToBack(HWND window) {
+  ::SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Place(HWND window, int left, int top, int width, int height) {
   ::MoveWindow(window, left, top, std::max(0, width), std::max(0, height), TRUE);
 }
@@ -57,6 +62,7 @@ void SidePanels::CreateRecordList(HWND parent, HFONT font) {
   recordGroup_ = Child(recordPanel_, WC_BUTTONW, L"Records", BS_GROUPBOX, IdRecordListGroup, font);
   recordList_ = Child(recordPanel_, WC_LISTBOXW, L"", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       IdRecordList, font, WS_EX_CLIENTEDGE);
+  SendToBack(recordGroup_);
 }
 
 void SidePanels::CreateToolPanel(HWND parent, HFONT font) {
@@ -79,6 +85,7 @@ void SidePanels::CreateStartupFilter(HWND parent, HFONT font) {
                        BS_GROUPBOX, IdStartupFilterGroup, font);
   filterList_ = Child(filterPanel_, WC_LISTVIEWW, L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP,
                       IdStartupFilterList, font, WS_EX_CLIENTEDGE);
+  SendToBack(filterGroup_);
   ListView_SetExtendedListViewStyle(filterList_, LVS_EX_FULLROWSELECT);
   const wchar_t* captions[] = {L"Program", L"Command"};
   for (int column = 0; column < 2; ++column) {

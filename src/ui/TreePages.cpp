@@ -21,16 +21,11 @@ void TreePages::Create(HWND parent, HFONT tabFont) {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   tabFont_ = tabFont;
   selectedTabFont_ = MakeBoldOf(tabFont);
-  tabs_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
-                            parent, AsId(IdPageControlTree), instance, nullptr);
-  // Measured in bold so that the bold caption of the selected tab fits.
-  ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(selectedTabFont_.Get()), FALSE);
+  CreateTabControl(parent, true);
   for (size_t page = 0; page < trees_.size(); ++page) {
     trees_[page] = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", TreeStyle, 0, 0, 0, 0, parent,
                                      AsId(IdTreeFirst + static_cast<int>(page)), instance, nullptr);
     ::SendMessageW(trees_[page], TVM_SETINDENT, TreeIndent, 0);
-    // Above the tab control, which would otherwise paint over them.
-    ::SetWindowPos(trees_[page], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -89,13 +84,28 @@ void TreePages::Arrange(const RECT& area) {
                  TRUE);
 }
 
+void TreePages::CreateTabControl(HWND parent, bool ownerDrawn) {
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | (ownerDrawn ? TCS_OWNERDRAWFIXED : 0);
+  tabs_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"", style, 0, 0, 0, 0, parent, AsId(IdPageControlTree),
+                            ::GetModuleHandleW(nullptr), nullptr);
+  // Below the trees, which it would otherwise paint over.
+  ::SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Owner-drawn tabs are measured in bold so that the selected tab's bold caption fits.
+  ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(ownerDrawn ? selectedTabFont_.Get() : tabFont_), FALSE);
+  ownerDrawn_ = ownerDrawn;
+  shownTabs_.clear();
+}
+
 void TreePages::SetOwnerDrawn(bool ownerDrawn) {
-  const LONG_PTR style = ::GetWindowLongPtrW(tabs_, GWL_STYLE);
-  const LONG_PTR wanted = ownerDrawn ? (style | TCS_OWNERDRAWFIXED) : (style & ~static_cast<LONG_PTR>(TCS_OWNERDRAWFIXED));
-  if (wanted == style) return;
-  ::SetWindowLongPtrW(tabs_, GWL_STYLE, wanted);
-  // Plain tabs measure with the regular font, owner-drawn ones with the bold one.
-  ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(ownerDrawn ? selectedTabFont_.Get() : tabFont_), TRUE);
+  if (ownerDrawn == ownerDrawn_) return;
+  // The control reads its drawing style only when it is created.
+  HWND parent = ::GetParent(tabs_);
+  RECT box = {};
+  ::GetWindowRect(tabs_, &box);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&box), 2);
+  ::DestroyWindow(tabs_);
+  CreateTabControl(parent, ownerDrawn);
+  ::MoveWindow(tabs_, box.left, box.top, box.right - box.left, box.bottom - box.top, FALSE);
 }
 
 void TreePages::SetTreeFont(int points) {

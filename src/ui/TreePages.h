@@ -27,6 +27,7 @@ class TreePages {
 
  private:
   void ShowPage(int page);
+  void CreateTabControl(HWND parent, bool ownerDrawn);
   void SetOwnerDrawn(bool ownerDrawn);
   void SetTreeFont(int points);
 
@@ -35,6 +36,7 @@ class TreePages {
   // Page index and caption of each tab, in tab order.
   std::vector<std::pair<int, std::wstring>> shownTabs_;
   int shownPage_ = -1;
+  bool ownerDrawn_ = true;
   int treeFontPoints_ = 0;
   Font treeFont_;
   HFONT tabFont_ = nullptr;
