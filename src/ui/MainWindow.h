@@ -59,7 +59,6 @@ class MainWindow : public app::MainWindowView {
   Accelerators accelerators_;
   HMENU menuBar_ = nullptr;
   bool showMaximized_ = false;
-  bool rendering_ = false;
 };
 
 }  // namespace kalvora::ui

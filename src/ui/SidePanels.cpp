@@ -132,7 +132,9 @@ void SidePanels::Render(const app::MainWindowLayout& layout, const settings::Mai
 
   Show(recordPanel_, layout.recordListVisible);
   Show(toolPanel_, layout.toolPanelVisible);
+  const bool searchOpening = layout.searchPanelVisible && !Visible(searchPanel_);
   Show(searchPanel_, layout.searchPanelVisible);
+  if (searchOpening) ::SetFocus(searchBox_);  // Ctrl+F means "let me type"
   Show(filterPanel_, layout.startupFilterVisible);
   Show(progressPanel_, layout.progressPanelVisible);
   Show(statusBar_, layout.statusBarVisible);
