@@ -50,7 +50,11 @@ TEST_P(ElevationTest, RestartsThroughTheCompanionOnlyWhenAsked) {
   const std::wstring exe = InstallProgram(/*withStandIn=*/true);
   ASSERT_FALSE(exe.empty());
   const std::wstring record = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"revistoadmin-called.txt";
-  auto& program = Start(exe, c.arguments);
+  // A companion in the current folder must not be the one started.
+  const std::wstring decoyFolder = InstallStandInAlone();
+  ASSERT_FALSE(decoyFolder.empty());
+  const std::wstring decoyRecord = decoyFolder + L"\\revistoadmin-called.txt";
+  auto& program = Start(exe, c.arguments, decoyFolder);
 
   if (c.restarts) {
     bool hadWindow = false;
@@ -63,11 +67,13 @@ TEST_P(ElevationTest, RestartsThroughTheCompanionOnlyWhenAsked) {
     const auto recorded = ReadText(record);
     ASSERT_TRUE(recorded.has_value());
     EXPECT_EQ(Lines(*recorded), c.companionArguments);
+    EXPECT_FALSE(FileExists(decoyRecord)) << "the companion in the current folder was started";
   } else {
     HWND window = WaitForMainWindow(program);
     ASSERT_NE(window, nullptr) << "no main window; the program did not run normally";
     CloseMainWindow(program, window);
-    EXPECT_FALSE(FileExists(record)) << "the companion was started although no restart was due";
+    EXPECT_FALSE(FileExists(record) || FileExists(decoyRecord))
+        << "the companion was started although no restart was due";
   }
 }
 

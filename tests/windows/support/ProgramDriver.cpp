@@ -63,12 +63,14 @@ std::wstring WindowsPathOfBuildFile(const std::string& buildPath) {
 
 // ---- processes
 
-StartedProgram::StartedProgram(const std::wstring& exe, const std::wstring& arguments) {
+StartedProgram::StartedProgram(const std::wstring& exe, const std::wstring& arguments,
+                               const std::wstring& workingFolder) {
   std::wstring commandLine = L"\"" + exe + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
                         &info_)) {
     startError_ = ::GetLastError();
     info_ = {};

@@ -29,7 +29,8 @@ std::wstring WindowsPathOfBuildFile(const std::string& buildPath);
 // and, when that does not end it, ends it by force.
 class StartedProgram {
  public:
-  StartedProgram(const std::wstring& exe, const std::wstring& arguments);
+  // An empty workingFolder starts it in this process's current folder.
+  StartedProgram(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingFolder = L"");
   ~StartedProgram();
   StartedProgram(const StartedProgram&) = delete;
   StartedProgram& operator=(const StartedProgram&) = delete;

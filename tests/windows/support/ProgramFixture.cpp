@@ -64,10 +64,13 @@ void ProgramTest::TearDown() {
   if (!handOffFolderExisted_) RemovePath(paths_.handOffFolder);
 }
 
+ScratchFolder& ProgramTest::NewScratchFolder() {
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  return *scratch_.emplace_back(std::make_unique<ScratchFolder>(std::wstring(name.begin(), name.end())));
+}
+
 std::wstring ProgramTest::InstallProgram(bool withStandIn) {
-  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  auto& folder = *scratch_.emplace_back(std::make_unique<ScratchFolder>(std::wstring(
-      test->name(), test->name() + std::char_traits<char>::length(test->name()))));
+  auto& folder = NewScratchFolder();
   const std::wstring exe = folder / L"kalvora.exe";
   if (!FolderExists(folder.Path()) || !CopyFileTo(KalvoraExe(), exe)) {
     ADD_FAILURE() << "cannot copy " << Utf8(KalvoraExe()) << " to " << Utf8(exe);
@@ -80,8 +83,18 @@ std::wstring ProgramTest::InstallProgram(bool withStandIn) {
   return exe;
 }
 
-StartedProgram& ProgramTest::Start(const std::wstring& exe, const std::wstring& arguments) {
-  auto& program = *programs_.emplace_back(std::make_unique<StartedProgram>(exe, arguments));
+std::wstring ProgramTest::InstallStandInAlone() {
+  auto& folder = NewScratchFolder();
+  if (!FolderExists(folder.Path()) || !CopyFileTo(StandInExe(), folder / L"revistoadmin.exe")) {
+    ADD_FAILURE() << "cannot copy " << Utf8(StandInExe());
+    return {};
+  }
+  return folder.Path();
+}
+
+StartedProgram& ProgramTest::Start(const std::wstring& exe, const std::wstring& arguments,
+                                   const std::wstring& workingFolder) {
+  auto& program = *programs_.emplace_back(std::make_unique<StartedProgram>(exe, arguments, workingFolder));
   EXPECT_TRUE(program.Started()) << "CreateProcessW failed for " << Utf8(exe) << ": error " << program.StartError();
   return program;
 }

@@ -39,8 +39,11 @@ class ProgramTest : public ::testing::Test {
   // A copy of kalvora.exe in a scratch folder of its own; with the stand-in
   // beside it as revistoadmin.exe when asked. Empty on failure.
   std::wstring InstallProgram(bool withStandIn = false);
+  // A scratch folder with only the stand-in in it, as revistoadmin.exe.
+  std::wstring InstallStandInAlone();
   // Started programs are stopped when the test ends.
-  StartedProgram& Start(const std::wstring& exe, const std::wstring& arguments = L"");
+  StartedProgram& Start(const std::wstring& exe, const std::wstring& arguments = L"",
+                        const std::wstring& workingFolder = L"");
 
   // Tests that are not about the first-start dialog keep it away.
   void SkipFirstStartDialog();
@@ -61,6 +64,8 @@ class ProgramTest : public ::testing::Test {
   void CloseMainWindow(const StartedProgram& program, HWND window);
 
  private:
+  ScratchFolder& NewScratchFolder();
+
   SettingsPaths paths_;
   bool userFolderExisted_ = false;
   bool sharedFolderExisted_ = false;
