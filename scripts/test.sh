@@ -15,6 +15,8 @@ kalvora_wine_prefix
 # One X server and one resident wineserver for the whole run keep each test fast.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -p 2>/dev/null || true
+  # Start Wine'"'"'s background services now, so they do not inherit ctest'"'"'s output pipe.
+  wine cmd /c exit >/dev/null 2>&1 || true
   ctest --test-dir "$1/build/windows" --output-on-failure
   status=$?
   wineserver -k 2>/dev/null || true
