@@ -27,11 +27,13 @@ HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD sty
   return child;
 }
 
-void Show(HWND window, bool shown) {
-  if ((::IsWindowVisible(window) != FALSE) != shown) ::ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
-}
-
+// The window's own flag: IsWindowVisible is false for every control while the
+// main window is still hidden.
 bool Visible(HWND window) { return (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Show(HWND window, bool shown) {
+  if (Visible(window) != shown) ::ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
+}
 
 int Width(const RECT& box) { return box.right - box.left; }
 int Height(const RECT& box) { return box.bottom - box.top; }
