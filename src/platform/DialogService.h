@@ -25,7 +25,7 @@ class DialogService {
   virtual ~DialogService() = default;
   // Shows the dialog for the state modally; true when it was confirmed.
   virtual bool ShowModal(WindowHandle owner, DialogState& state) = 0;
-  virtual int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+  virtual int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                          unsigned flags) = 0;
 };
 

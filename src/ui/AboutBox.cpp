@@ -24,7 +24,7 @@ struct AboutBoxContext {
 std::wstring LinkMarkup(const std::wstring& link) { return L"<a href=\"" + link + L"\">" + link + L"</a>"; }
 
 DialogTemplate BuildTemplate(const app::TAboutBox& state) {
-  DialogTemplate dialog(state.Caption() + L" " + app::ProductName, 212, 92);
+  DialogTemplate dialog(state.Caption(), 212, 92);
   dialog.AddControl(L"Static", L"", IdIcon, SS_ICON, 12, 12, 21, 20);
   dialog.AddControl(L"Static", state.ProductLine(), IdProduct, SS_LEFT | SS_NOPREFIX, 44, 12, 160, 12);
   dialog.AddControl(L"Static", state.VersionLine(), IdVersion, SS_LEFT | SS_NOPREFIX, 44, 27, 160, 9);

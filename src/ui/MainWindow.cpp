@@ -248,11 +248,14 @@ void MainWindow::OnControlCommand(int id, int code) {
       if (code == BN_CLICKED) panels_.ReadToolPanel(logic_->WindowSettings());
       break;
     case IdRecordList:
-      if (code == LBN_SELCHANGE) logic_->MutableLayout().recordListIndex = panels_.SelectedRecord();
+      if (code == LBN_SELCHANGE) logic_->OnRecordSelected(panels_.SelectedRecord());
+      break;
+    case IdSearchButton:
+      if (code == BN_CLICKED) logic_->OnCommand(app::Command::BtnSSSearch);
       break;
     case IdStopButton:
       // Long operations look at the flag between items.
-      if (code == BN_CLICKED) logic_->State().StopFlag = true;
+      if (code == BN_CLICKED) logic_->OnCommand(app::Command::BtnStop);
       break;
     default:
       break;
@@ -262,7 +265,7 @@ void MainWindow::OnControlCommand(int id, int code) {
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
   if (header.hwndFrom == pages_.TabControl() && header.code == TCN_SELCHANGE && logic_) {
     const int page = pages_.SelectedPage();
-    if (page >= 0) logic_->MutableLayout().activePage = page;
+    if (page >= 0) logic_->OnPageSelected(page);
     Render(logic_->Layout());
   }
   return 0;

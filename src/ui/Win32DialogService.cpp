@@ -2,7 +2,6 @@
 
 #include <windows.h>
 // The service's method has the same name as the system's macro.
-#undef MessageBox
 
 #include "app/main/AboutDialog.h"
 #include "settings/SmartFolderSettingsDialog.h"
@@ -29,7 +28,7 @@ bool Win32DialogService::ShowModal(platform::WindowHandle owner, platform::Dialo
   return false;
 }
 
-int Win32DialogService::MessageBox(platform::WindowHandle owner, const std::wstring& text,
+int Win32DialogService::ShowMessageBox(platform::WindowHandle owner, const std::wstring& text,
                                    const std::wstring& caption, unsigned flags) {
   return ::MessageBoxW(ToHwnd(owner), text.c_str(), caption.c_str(), flags);
 }

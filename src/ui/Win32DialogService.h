@@ -7,7 +7,7 @@ namespace kalvora::ui {
 class Win32DialogService : public platform::DialogService {
  public:
   bool ShowModal(platform::WindowHandle owner, platform::DialogState& state) override;
-  int MessageBox(platform::WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+  int ShowMessageBox(platform::WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                  unsigned flags) override;
 };
 

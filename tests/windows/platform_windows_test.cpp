@@ -169,7 +169,7 @@ namespace {
 class NoDialogs final : public kalvora::platform::DialogService {
  public:
   bool ShowModal(WindowHandle, kalvora::platform::DialogState&) override { return false; }
-  int MessageBox(WindowHandle, const std::wstring&, const std::wstring&, unsigned) override { return 0; }
+  int ShowMessageBox(WindowHandle, const std::wstring&, const std::wstring&, unsigned) override { return 0; }
 };
 }  // namespace
 

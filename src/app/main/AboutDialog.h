@@ -9,7 +9,7 @@ namespace kalvora::app {
 class TAboutBox : public platform::DialogState {
  public:
   std::wstring DialogName() const override { return L"TAboutBox"; }
-  std::wstring Caption() const { return L"About"; }
+  std::wstring Caption() const { return L"About Kalvora"; }
   std::wstring ProductLine() const;  // "Kalvora 2.1"
   std::wstring VersionLine() const;  // "Version : 2.1.12.156"
   std::wstring Link() const;         // the product's web site

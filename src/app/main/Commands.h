@@ -43,7 +43,9 @@ enum class Command : int {
   Settings5,
   MenuBar3,
   // Keys without a visible item
-  SearchShortcut,      // Ctrl+F: checks cbSearch and runs the search command
+  SearchShortcut,
+  BtnSSSearch,         // "&Search" of the search panel
+  BtnStop,             // "S&top" of the progress panel: sets StopFlag      // Ctrl+F: checks cbSearch and runs the search command
   Debug,               // hidden trace command
 };
 

@@ -45,6 +45,8 @@ class SubsystemOperations {
   virtual void PasteShortcut() {}
   virtual void DeleteSelected() {}
   virtual void SearchPanelToggled(bool /*shown*/) {}
+  // Searches every record for the search box's text
+  virtual void SearchRecords() {}
   virtual void ShowDebugTrace() {}
 };
 

@@ -265,6 +265,8 @@ void TRevistoWindow::OnCommand(Command command) {
       layout_.searchPanelVisible = true;
       Guarded([&] { ops_.SearchPanelToggled(true); });
       break;
+    case Command::BtnSSSearch: Guarded([&] { ops_.SearchRecords(); }); break;
+    case Command::BtnStop: state_.StopFlag = true; break;
     case Command::ReplayAll2: Guarded([&] { ops_.ReplayAll(); }); break;
     case Command::Openfilelocation1:
     case Command::MnOpenDIr: Guarded([&] { ops_.OpenSelectedLocations(); }); break;
@@ -281,6 +283,22 @@ void TRevistoWindow::OnCommand(Command command) {
     case Command::Debug: Guarded([&] { ops_.ShowDebugTrace(); }); break;
     case Command::None: break;
   }
+  Render();
+}
+
+void TRevistoWindow::OnRecordSelected(int index) {
+  if (index < 0 || index >= static_cast<int>(layout_.recordList.size())) return;
+  layout_.recordListIndex = index;
+  store_.WriteRecordListIndex(index);
+  Guarded([&] { ops_.OpenSelectedRecord(); });
+  Render();
+}
+
+void TRevistoWindow::OnPageSelected(int page) {
+  if (page < 0 || page >= static_cast<int>(layout_.pages.size()) || !layout_.pages[page].visible) return;
+  layout_.activePage = page;
+  // "Recent" belongs to the All tree only.
+  if (page != PageAll) layout_.recentMenuVisible = false;
   Render();
 }
 

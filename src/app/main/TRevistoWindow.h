@@ -47,6 +47,10 @@ class TRevistoWindow : public settings::SettingsIntegration {
   bool FormCloseQuery();
   void FormDestroy();
   void OnCommand(Command command);
+  // The user picked a record in LbRECs.
+  void OnRecordSelected(int index);
+  // The user picked a tab of PageControlTree (a page index, not a tab index).
+  void OnPageSelected(int page);
 
   void ApplyTextSize(int size);
   // "&Settings" items: the Smart Folder Settings dialog.

@@ -8,7 +8,7 @@ bool SimDialogService::ShowModal(WindowHandle owner, DialogState& state) {
   return dialogAnswerer_ ? dialogAnswerer_(state) : false;
 }
 
-int SimDialogService::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+int SimDialogService::ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                                  unsigned flags) {
   messageBoxes_.push_back(MessageBoxRecord{owner, text, caption, flags});
   return boxAnswerer_ ? boxAnswerer_(messageBoxes_.back()) : IdOk;

@@ -23,7 +23,7 @@ class SimDialogService final : public DialogService {
   using MessageBoxAnswerer = std::function<int(const MessageBoxRecord&)>;
 
   bool ShowModal(WindowHandle owner, DialogState& state) override;
-  int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption, unsigned flags) override;
+  int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption, unsigned flags) override;
 
   void AnswerDialogs(DialogAnswerer answerer) { dialogAnswerer_ = std::move(answerer); }
   // Every message box gets this answer (IdOk unless told otherwise).

@@ -345,3 +345,28 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST(MainWindow, RecordListPagesAndStop) {
+  WindowHarness h;
+  h.SetUserKey(L"CbNotShowAgain", L"1");
+  auto& window = h.Create();
+  window.MutableLayout().recordList = {L"a", L"b"};
+  h.operations.calls.clear();
+  window.OnRecordSelected(1);
+  window.OnRecordSelected(5);  // not in the list: ignored
+  EXPECT_EQ(window.Layout().recordListIndex, 1);
+  EXPECT_EQ(h.UserKey(L"LbRECs"), L"1");
+  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"OpenSelectedRecord"}));
+
+  window.OnPageSelected(app::PageApplication);  // hidden in this layout
+  EXPECT_EQ(window.Layout().activePage, app::PageAll);
+
+  window.OnCommand(app::Command::BtnStop);
+  EXPECT_TRUE(window.State().StopFlag);
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -54,12 +54,12 @@ TEST(SimDialogService, MessageBoxesAreRecordedAndAnswered) {
   SimMachine machine;
   SimProcess process(machine);
   DialogService& dialogs = process.Platform().dialogs;
-  EXPECT_EQ(dialogs.MessageBox(7, L"Saved.", L"Kalvora", MbOk | MbIconInformation), IdOk);
+  EXPECT_EQ(dialogs.ShowMessageBox(7, L"Saved.", L"Kalvora", MbOk | MbIconInformation), IdOk);
   process.dialogs().SetMessageBoxAnswer(IdNo);
-  EXPECT_EQ(dialogs.MessageBox(7, L"Delete?", L"Kalvora", MbYesNo | MbIconQuestion), IdNo);
+  EXPECT_EQ(dialogs.ShowMessageBox(7, L"Delete?", L"Kalvora", MbYesNo | MbIconQuestion), IdNo);
   process.dialogs().AnswerMessageBoxes(
       [](const MessageBoxRecord& box) { return box.text == L"Really?" ? IdYes : IdCancel; });
-  EXPECT_EQ(dialogs.MessageBox(0, L"Really?", L"", MbYesNo), IdYes);
+  EXPECT_EQ(dialogs.ShowMessageBox(0, L"Really?", L"", MbYesNo), IdYes);
 
   const auto& boxes = process.dialogs().MessageBoxes();
   ASSERT_EQ(boxes.size(), 3u);
