@@ -83,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         ElevationCase{"FirstArgumentGoesAlone", L"1", L"/run C:\\some\\file.txt", true, {L"/run"}},
         ElevationCase{"FileFirst", L"1", L"C:\\some\\file.txt /install", true, {L"C:\\some\\file.txt"}},
         ElevationCase{"NoArguments", L"1", L"", true, {}},
+        ElevationCase{"PathWithBlanksStaysWhole", L"1", L"\"C:\\My Files\\a b.txt\" /run", true,
+                      {L"C:\\My Files\\a b.txt"}},
         // Only the last argument stops the restart.
         ElevationCase{"RunAsAdminNotLast", L"1", L"/runasadmin /run", true, {L"/runasadmin"}},
         ElevationCase{"RunAsAdminLast", L"1", L"/run /runasadmin", false, {}},

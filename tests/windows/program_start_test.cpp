@@ -40,6 +40,7 @@ TEST_F(ProgramStartTest, MainWindowHasCaptionAndRecentFoldersTab) {
 struct SecondStartCase {
   const char* name;
   bool minimiseFirst;
+  bool otherLetterCase;  // the second start names the same file in other letter case
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -59,7 +60,9 @@ TEST_P(SecondStartTest, EndsAtOnceAndLeavesTheFirstWindowShown) {
     ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(window) != FALSE; }, 5000)) << "the window did not minimise";
   }
 
-  auto& second = Start(exe, L"C:\\some\\file.txt");
+  std::wstring secondExe = exe;
+  if (GetParam().otherLetterCase) ::CharUpperBuffW(secondExe.data(), static_cast<DWORD>(secondExe.size()));
+  auto& second = Start(secondExe, L"C:\\some\\file.txt");
   bool secondHadWindow = false;
   const auto exitCode = WaitForExitWatchingWindows(second, 10000, secondHadWindow);
   ASSERT_TRUE(exitCode.has_value()) << "the second start is still running";
@@ -75,8 +78,9 @@ TEST_P(SecondStartTest, EndsAtOnceAndLeavesTheFirstWindowShown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, SecondStartTest,
-                         ::testing::Values(SecondStartCase{"WindowShown", false},
-                                           SecondStartCase{"WindowMinimised", true}),
+                         ::testing::Values(SecondStartCase{"WindowShown", false, false},
+                                           SecondStartCase{"WindowMinimised", true, false},
+                                           SecondStartCase{"SameFileInCapitals", false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProgramStartTest, CopyInAnotherFolderRunsItsOwnInstance) {

@@ -22,6 +22,10 @@ bool NeedsElevatedRestart(const CommandLine& commandLine, const settings::Settin
 // either way.
 void StartElevatedRestart(platform::Shell& shell, const CommandLine& commandLine);
 
+// One argument written so that the system's command-line splitting gives it
+// back whole: quoted when it holds blanks or quotes, inner quotes escaped.
+std::wstring QuoteArgument(const std::wstring& argument);
+
 // The folder of a program file path, with its trailing backslash.
 std::wstring ProgramFolder(const std::wstring& programPath);
 

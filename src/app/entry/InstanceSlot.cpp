@@ -21,7 +21,9 @@ InstanceSlot::~InstanceSlot() {
 }
 
 std::wstring InstanceSlot::SlotName(const std::wstring& programPath) {
-  return text::ReplaceAll(programPath, L"\\", L"");
+  // Windows paths ignore letter case: C:\TOOLS\KALVORA.EXE is the same file
+  // and must find the same slot.
+  return text::LowerAscii(text::ReplaceAll(programPath, L"\\", L""));
 }
 
 bool InstanceSlot::TakeInstanceSlot(const std::wstring& programPath, platform::WindowHandle appWindow,

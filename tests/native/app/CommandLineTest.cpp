@@ -80,3 +80,27 @@ TEST(CommandLine, SwitchesThatAreNeverItems) {
 
 }  // namespace
 }  // namespace kalvora::app
+
+#include "app/entry/Elevation.h"
+
+namespace kalvora::app {
+namespace {
+
+TEST(QuoteArgument, SurvivesTheSystemsSplitting) {
+  struct Case {
+    const wchar_t* argument;
+    const wchar_t* written;
+  };
+  const Case cases[] = {
+      {L"", L""},
+      {L"/run", L"/run"},
+      {L"C:\\a\\b.txt", L"C:\\a\\b.txt"},
+      {L"C:\\My Files\\a b.txt", L"\"C:\\My Files\\a b.txt\""},
+      {L"C:\\My Files\\", L"\"C:\\My Files\\\\\""},
+      {L"say \"hi\"", L"\"say \\\"hi\\\"\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuoteArgument(c.argument), c.written) << c.argument;
+}
+
+}  // namespace
+}  // namespace kalvora::app

@@ -12,8 +12,9 @@ using platform::sim::SimMachine;
 using platform::sim::SimProcess;
 
 TEST(InstanceSlot, NameDropsEveryBackslash) {
-  EXPECT_EQ(InstanceSlot::SlotName(L"C:\\Tools\\kalvora.exe"), L"C:Toolskalvora.exe");
-  EXPECT_EQ(InstanceSlot::SlotName(L"\\\\server\\share\\k.exe"), L"servershare" L"k.exe");
+  EXPECT_EQ(InstanceSlot::SlotName(L"C:\\Tools\\kalvora.exe"), L"c:toolskalvora.exe");
+  EXPECT_EQ(InstanceSlot::SlotName(L"C:\\TOOLS\\Kalvora.EXE"), InstanceSlot::SlotName(L"c:\\tools\\kalvora.exe"));
+  EXPECT_EQ(InstanceSlot::SlotName(L"\\\\server\\share\\k.exe"), L"serversharek.exe");
 }
 
 TEST(InstanceSlot, SecondStartOfTheSameFileFindsTheFirstAndBringsItForward) {

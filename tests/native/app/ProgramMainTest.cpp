@@ -46,6 +46,7 @@ TEST(ProgramMain, ElevatedRestartDecision) {
   };
   const Case cases[] = {
       {true, {L"/run", L"C:\\file.txt"}, true, L"/run", false},
+      {true, {L"C:\\My Files\\a b.txt", L"/run"}, true, L"\"C:\\My Files\\a b.txt\"", false},
       {true, {}, true, L"", false},
       {true, {L"/run", L"/runasadmin"}, false, L"", true},
       {true, {L"C:\\a", L" /runasadmin "}, false, L"", true},
