@@ -11,17 +11,22 @@ namespace {
 using platform::sim::SimMachine;
 using platform::sim::SimProcess;
 
+// Two starts of the program on one machine.
+class InstanceSlotTwoStarts : public ::testing::Test {
+ protected:
+  SimMachine machine;
+  SimProcess first{machine}, second{machine};
+  platform::Platform p1 = first.Platform();
+  platform::Platform p2 = second.Platform();
+};
+
 TEST(InstanceSlot, NameDropsEveryBackslash) {
   EXPECT_EQ(InstanceSlot::SlotName(L"C:\\Tools\\kalvora.exe"), L"c:toolskalvora.exe");
   EXPECT_EQ(InstanceSlot::SlotName(L"C:\\TOOLS\\Kalvora.EXE"), InstanceSlot::SlotName(L"c:\\tools\\kalvora.exe"));
   EXPECT_EQ(InstanceSlot::SlotName(L"\\\\server\\share\\k.exe"), L"serversharek.exe");
 }
 
-TEST(InstanceSlot, SecondStartOfTheSameFileFindsTheFirstAndBringsItForward) {
-  SimMachine machine;
-  SimProcess first(machine), second(machine);
-  auto p1 = first.Platform();
-  auto p2 = second.Platform();
+TEST_F(InstanceSlotTwoStarts, SecondStartOfTheSameFileFindsTheFirstAndBringsItForward) {
   const std::wstring program = L"C:\\Tools\\kalvora.exe";
 
   InstanceSlot slot1(p1.sharedMemory, p1.windows);
@@ -40,21 +45,13 @@ TEST(InstanceSlot, SecondStartOfTheSameFileFindsTheFirstAndBringsItForward) {
   EXPECT_TRUE(slot3.TakeInstanceSlot(program, 0, 1));
 }
 
-TEST(InstanceSlot, CopiesInOtherFoldersRunTheirOwnInstance) {
-  SimMachine machine;
-  SimProcess first(machine), second(machine);
-  auto p1 = first.Platform();
-  auto p2 = second.Platform();
+TEST_F(InstanceSlotTwoStarts, CopiesInOtherFoldersRunTheirOwnInstance) {
   InstanceSlot slot1(p1.sharedMemory, p1.windows), slot2(p2.sharedMemory, p2.windows);
   EXPECT_FALSE(slot1.TakeInstanceSlot(L"C:\\Tools\\kalvora.exe", 0, 1));
   EXPECT_FALSE(slot2.TakeInstanceSlot(L"D:\\Other\\kalvora.exe", 0, 1));
 }
 
-TEST(InstanceSlot, AfterTheFirstEndsTheNextStartRuns) {
-  SimMachine machine;
-  SimProcess first(machine), second(machine);
-  auto p1 = first.Platform();
-  auto p2 = second.Platform();
+TEST_F(InstanceSlotTwoStarts, AfterTheFirstEndsTheNextStartRuns) {
   const std::wstring program = L"C:\\Tools\\kalvora.exe";
   {
     InstanceSlot slot1(p1.sharedMemory, p1.windows);
@@ -64,11 +61,7 @@ TEST(InstanceSlot, AfterTheFirstEndsTheNextStartRuns) {
   EXPECT_FALSE(slot2.TakeInstanceSlot(program, 0, 1));
 }
 
-TEST(InstanceSlot, FailuresOfTheSharedBlock) {
-  SimMachine machine;
-  SimProcess first(machine), second(machine);
-  auto p1 = first.Platform();
-  auto p2 = second.Platform();
+TEST_F(InstanceSlotTwoStarts, FailuresOfTheSharedBlock) {
   const std::wstring program = L"C:\\Tools\\kalvora.exe";
 
   InstanceSlot slot1(p1.sharedMemory, p1.windows);
