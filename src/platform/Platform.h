@@ -1,12 +1,17 @@
 #pragma once
 #include "platform/DialogService.h"
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/Installer.h"
 #include "platform/MessagePump.h"
 #include "platform/ProfileFiles.h"
+#include "platform/Registry.h"
 #include "platform/SharedMemory.h"
 #include "platform/Shell.h"
+#include "platform/ShellLinks.h"
 #include "platform/ShellFolders.h"
 #include "platform/SystemInfo.h"
+#include "platform/SystemText.h"
 #include "platform/WindowManager.h"
 
 namespace kalvora::platform {
@@ -23,6 +28,11 @@ struct Platform {
   Shell& shell;
   MessagePump& pump;
   DialogService& dialogs;
+  ShellLinks& links;
+  Installer& installer;
+  Registry& registry;
+  Environment& environment;
+  SystemText& text;
 };
 
 }  // namespace kalvora::platform

@@ -4,18 +4,23 @@
 
 #include "platform/SystemInfo.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimInstaller.h"
 #include "platform/sim/SimProfileFiles.h"
+#include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSharedMemory.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimShellFolders.h"
+#include "platform/sim/SimShellLinks.h"
+#include "platform/sim/SimSystemText.h"
 #include "platform/sim/SimWindowManager.h"
 
 namespace kalvora::platform::sim {
 
 // The simulated computer that SimProcess objects run on: drives and files,
 // profile files, named shared memory, top-level windows and the screen,
-// special folders, the launch log and the Windows version (NT 6.1, Windows
-// 7). The special folders exist on drive C: from the start.
+// special folders, the launch log, shortcuts, installed components, the
+// registry and the Windows version (NT 6.1, Windows 7). The special
+// folders exist on drive C: from the start.
 class SimMachine {
  public:
   SimMachine();
@@ -28,6 +33,10 @@ class SimMachine {
   SimWindowManager& windows() { return windows_; }
   SimShellFolders& folders() { return folders_; }
   SimLaunches& launches() { return launches_; }
+  SimShellLinks& links() { return links_; }
+  SimInstaller& installer() { return installer_; }
+  SimRegistry& registry() { return registry_; }
+  SimSystemText& text() { return text_; }
 
   const std::vector<LaunchRecord>& LaunchLog() const { return launches_.Log(); }
   WindowHandle ForegroundWindow() const { return windows_.ForegroundWindow(); }
@@ -48,6 +57,10 @@ class SimMachine {
   SimWindowManager windows_;
   SimShellFolders folders_;
   SimLaunches launches_;
+  SimShellLinks links_{files_};
+  SimInstaller installer_{links_};
+  SimRegistry registry_;
+  SimSystemText text_;
   OsVersion os_{2, 6, 1};
   int lastProcessId_ = 0;
 };

@@ -13,7 +13,8 @@ SimProcess::SimProcess(SimMachine& machine, std::vector<std::wstring> arguments,
 platform::Platform SimProcess::Platform() {
   return platform::Platform{machine_.files(), machine_.folders(), machine_.profiles(), machine_.sharedMemory(),
                             machine_.windows(), system_,           shell_,              pump_,
-                            dialogs_};
+                            dialogs_,          machine_.links(),    machine_.installer(),
+                            machine_.registry(), environment_,     machine_.text()};
 }
 
 }  // namespace kalvora::platform::sim

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/sim/SimDialogService.h"
+#include "platform/sim/SimEnvironment.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimMessagePump.h"
 #include "platform/sim/SimShell.h"
@@ -12,9 +13,9 @@
 namespace kalvora::platform::sim {
 
 // One running program on a SimMachine. Its files, folders, profiles, shared
-// memory and windows are the machine's, so two processes on one machine see
-// each other; arguments, system answers, the message pump and dialogs are
-// its own.
+// memory, windows, shortcuts and registry are the machine's, so two processes
+// on one machine see each other; arguments, system answers, the message
+// pump, dialogs and environment variables are its own.
 class SimProcess {
  public:
   static constexpr const wchar_t* kDefaultProgramFile = L"C:\\Program Files\\Kalvora\\kalvora.exe";
@@ -30,6 +31,7 @@ class SimProcess {
   SimDialogService& dialogs() { return dialogs_; }
   SimMessagePump& pump() { return pump_; }
   SimShell& shell() { return shell_; }
+  SimEnvironment& environment() { return environment_; }
 
   // Every service this process sees, for the system's code.
   platform::Platform Platform();
@@ -41,6 +43,7 @@ class SimProcess {
   SimDialogService dialogs_;
   SimMessagePump pump_;
   SimShell shell_;
+  SimEnvironment environment_;
 };
 
 }  // namespace kalvora::platform::sim

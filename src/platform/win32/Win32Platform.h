@@ -1,12 +1,17 @@
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Installer.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32ProfileFiles.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32ShellFolders.h"
+#include "platform/win32/Win32ShellLinks.h"
 #include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32SystemText.h"
 #include "platform/win32/Win32WindowManager.h"
 
 namespace kalvora::platform::win32 {
@@ -27,6 +32,11 @@ class Win32Platform {
   Win32SystemInfo system_;
   Win32Shell shell_;
   Win32MessagePump pump_;
+  Win32ShellLinks links_;
+  Win32Installer installer_;
+  Win32Registry registry_;
+  Win32Environment environment_;
+  Win32SystemText text_;
 };
 
 }  // namespace kalvora::platform::win32

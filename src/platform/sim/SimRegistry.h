@@ -1,0 +1,46 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace kalvora::platform::sim {
+
+// Value types as the system numbers them.
+enum class RegistryType : unsigned { String = 1, ExpandString = 2, Binary = 3, Dword = 4, MultiString = 7 };
+
+// The simulated registry: one tree of keys with typed values under
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE. HKEY_CLASSES_ROOT is the merged
+// view the system gives: a key found under HKCU\Software\Classes wins over
+// the one under HKLM\Software\Classes, and writes go to the machine's.
+// The 32-bit view moves HKLM\Software\X to HKLM\Software\WOW6432Node\X.
+// Key and value names ignore letter case.
+class SimRegistry final : public Registry {
+ public:
+  bool KeyExists(const RegistryKey& key) override;
+  std::optional<std::wstring> ReadString(const RegistryKey& key, const std::wstring& name) override;
+  bool WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) override;
+  bool DeleteValue(const RegistryKey& key, const std::wstring& name) override;
+
+  // Test setup: a value of any type (the text stands in for its data).
+  void SetValue(const RegistryKey& key, const std::wstring& name, RegistryType type, const std::wstring& data);
+  void CreateKey(const RegistryKey& key);
+  // Removes the key and everything below it.
+  void DeleteKey(const RegistryKey& key);
+
+ private:
+  struct Value {
+    RegistryType type = RegistryType::String;
+    std::wstring data;
+  };
+  struct Key {
+    std::map<std::wstring, Value> values;  // by folded name
+  };
+  // The folded full path ("hklm\software\classes\.txt") the key lives at.
+  std::wstring Location(const RegistryKey& key, bool forWriting) const;
+  Key& Make(const std::wstring& location);
+
+  std::map<std::wstring, Key> keys_;
+};
+
+}  // namespace kalvora::platform::sim

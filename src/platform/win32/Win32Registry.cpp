@@ -1,0 +1,92 @@
+#include "platform/win32/Win32Registry.h"
+
+#include <windows.h>
+
+#include "common/WideText.h"
+
+namespace kalvora::platform::win32 {
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+  switch (root) {
+    case RegistryRoot::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RegistryRoot::LocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case RegistryRoot::ClassesRoot:
+      break;
+  }
+  return HKEY_CLASSES_ROOT;
+}
+
+REGSAM Access(const RegistryKey& key, REGSAM access) {
+  return access | (key.view == RegistryView::Registry32 ? KEY_WOW64_32KEY : 0);
+}
+
+// An open key, closed when it goes out of scope.
+class OpenKey {
+ public:
+  OpenKey(const RegistryKey& key, REGSAM access) {
+    if (::RegOpenKeyExW(RootKey(key.root), key.path.c_str(), 0, Access(key, access), &handle_) != ERROR_SUCCESS)
+      handle_ = nullptr;
+  }
+  ~OpenKey() {
+    if (handle_ != nullptr) ::RegCloseKey(handle_);
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+  HKEY get() const { return handle_; }
+
+ private:
+  HKEY handle_ = nullptr;
+};
+
+}  // namespace
+
+bool Win32Registry::KeyExists(const RegistryKey& key) { return OpenKey(key, KEY_READ).get() != nullptr; }
+
+std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, const std::wstring& name) {
+  OpenKey open(key, KEY_READ);
+  if (open.get() == nullptr) return std::nullopt;
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG result = ::RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, nullptr, &size);
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  if (type != REG_SZ && type != REG_EXPAND_SZ)
+    throw RegistryTypeError("registry value is not text: " + text::WideToUtf8(key.path) + "\\" +
+                            text::WideToUtf8(name));
+  // The value may change between the calls; read until it fits.
+  std::wstring value;
+  do {
+    value.assign(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    result = ::RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+                                &bytes);
+    size = bytes;
+    if (result == ERROR_SUCCESS) value.resize(bytes / sizeof(wchar_t));
+  } while (result == ERROR_MORE_DATA);
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError("registry value changed its type");
+  // Stored text need not end with a zero, and may hold more than one.
+  const std::size_t zero = value.find(L'\0');
+  if (zero != std::wstring::npos) value.resize(zero);
+  return value;
+}
+
+bool Win32Registry::WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) {
+  HKEY handle = nullptr;
+  if (::RegCreateKeyExW(RootKey(key.root), key.path.c_str(), 0, nullptr, 0, Access(key, KEY_SET_VALUE), nullptr,
+                        &handle, nullptr) != ERROR_SUCCESS)
+    return false;
+  const LONG result = ::RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  ::RegCloseKey(handle);
+  return result == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteValue(const RegistryKey& key, const std::wstring& name) {
+  OpenKey open(key, KEY_SET_VALUE);
+  return open.get() != nullptr && ::RegDeleteValueW(open.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+}  // namespace kalvora::platform::win32
