@@ -2,6 +2,7 @@
 // registry: shortcuts written with the real writer, associations registered
 // under HKEY_CLASSES_ROOT for the test.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,38 @@ TEST_F(RealResolution, WrittenShortcutsResolveToTheirTargets) {
     EXPECT_EQ(params.description, "");
     EXPECT_EQ(params.arguments, "");
   }
+}
+
+// Gives a written shortcut a description and arguments, which the writer
+// leaves out.
+HRESULT AddDescriptionAndArguments(const std::wstring& link, const wchar_t* description, const wchar_t* arguments) {
+  IShellLinkW* shellLink = nullptr;
+  HRESULT status =
+      ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(&shellLink));
+  if (FAILED(status)) return status;
+  IPersistFile* file = nullptr;
+  status = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  if (SUCCEEDED(status)) status = file->Load(link.c_str(), STGM_READWRITE);
+  if (SUCCEEDED(status)) status = shellLink->SetDescription(description);
+  if (SUCCEEDED(status)) status = shellLink->SetArguments(arguments);
+  if (SUCCEEDED(status)) status = file->Save(link.c_str(), TRUE);
+  if (file != nullptr) file->Release();
+  shellLink->Release();
+  return status;
+}
+
+TEST_F(RealResolution, ReadLinkParamsReadsDescriptionAndArguments) {
+  const std::wstring target = MakeFile(L"Tools", L"tool.exe");
+  const std::wstring link = temp / L"Tool.lnk";
+  ASSERT_EQ(links.Write(link, target, temp / L"Tools"), 0);  // also brings COM up on this thread
+  ASSERT_EQ(AddDescriptionAndArguments(link, L"Starts the tool", L"/quiet \"C:\\some file.txt\""), S_OK);
+  TLinkParams params;
+  EXPECT_EQ(ReadLinkParams(services, text.ToAnsi(link), params), 0);
+  EXPECT_EQ(params.description, "Starts the tool");
+  EXPECT_EQ(params.arguments, "/quiet \"C:\\some file.txt\"");
+  EXPECT_EQ(params.workingDirectory, text.ToAnsi(temp / L"Tools"));
+  // The arguments are not part of the target.
+  EXPECT_EQ(ResolveShortcut(services, link), target);
 }
 
 TEST_F(RealResolution, ExtensionInAnyCaseAndOtherPathsUnchanged) {
