@@ -11,6 +11,14 @@ namespace kalvora::platform::sim {
 
 // What a simulated shortcut file holds.
 struct SimShortcut {
+  SimShortcut(std::wstring target_ = {}, std::wstring workingDirectory_ = {}, std::wstring description_ = {},
+              std::wstring arguments_ = {}, std::wstring component_ = {})
+      : target(std::move(target_)),
+        workingDirectory(std::move(workingDirectory_)),
+        description(std::move(description_)),
+        arguments(std::move(arguments_)),
+        component(std::move(component_)) {}
+
   std::wstring target;
   std::wstring workingDirectory;
   std::wstring description;
