@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/main/SubsystemOperations.h"
+#include "app/main/ShellIntegrationOperations.h"
 #include "app/main/TRevistoWindow.h"
 #include "ui/MainWindow.h"
 
@@ -49,8 +49,9 @@ int Win32MainWindowHost::Run(app::MainWindowContext& context, app::InstanceSlot&
   if (!window.Create()) return WindowCreationFailed;
   slot.SetOwnerWindow(window.Handle());
 
-  // Subsystems that are not built yet keep their no-op operations.
-  app::SubsystemOperations operations;
+  // Shell integration is real; subsystems not built yet keep their no-op operations.
+  app::ShellIntegrationOperations operations(context.platform, context.platform.system.ProgramFilePath(),
+                                             context.userSettings);
   app::TRevistoWindow logic(context, window, operations);
   AttachedLogic attached(window, logic);
   logic.FormCreate();

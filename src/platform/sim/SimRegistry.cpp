@@ -67,13 +67,22 @@ std::optional<std::wstring> SimRegistry::ReadString(const RegistryKey& key, cons
   return v->second.data;
 }
 
+bool SimRegistry::Refused(const std::wstring& location) const {
+  return machineRefused_ && (location == L"hklm" || location.rfind(L"hklm\\", 0) == 0);
+}
+
 bool SimRegistry::WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) {
+  ++changeRequests_;
+  if (Refused(Location(key, true))) return false;
   SetValue(key, name, RegistryType::String, value);
   return true;
 }
 
 bool SimRegistry::DeleteValue(const RegistryKey& key, const std::wstring& name) {
-  auto k = keys_.find(Location(key, false));
+  ++changeRequests_;
+  const std::wstring location = Location(key, false);
+  if (Refused(location)) return false;
+  auto k = keys_.find(location);
   return k != keys_.end() && k->second.values.erase(Fold(name)) > 0;
 }
 

@@ -27,6 +27,11 @@ class SimRegistry final : public Registry {
   void CreateKey(const RegistryKey& key);
   // Removes the key and everything below it.
   void DeleteKey(const RegistryKey& key);
+  // As for a user without administrator rights: WriteString and DeleteValue
+  // fail for keys that live under HKEY_LOCAL_MACHINE (test setup still works).
+  void RefuseMachineChanges(bool refused) { machineRefused_ = refused; }
+  // WriteString and DeleteValue calls so far, refused ones included.
+  int ChangeRequests() const { return changeRequests_; }
 
  private:
   struct Value {
@@ -40,7 +45,11 @@ class SimRegistry final : public Registry {
   std::wstring Location(const RegistryKey& key, bool forWriting) const;
   Key& Make(const std::wstring& location);
 
+  bool Refused(const std::wstring& location) const;
+
   std::map<std::wstring, Key> keys_;
+  bool machineRefused_ = false;
+  int changeRequests_ = 0;
 };
 
 }  // namespace kalvora::platform::sim

@@ -50,7 +50,8 @@ class WindowHarness {
       shared = std::make_unique<settings::SettingsFile>(platform.profiles, folders.sharedData + L"defualt.ini");
       wow64 = std::make_unique<app::Wow64State>(platform.system);
       window = std::make_unique<app::TRevistoWindow>(
-          app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view, operations);
+          app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view,
+          realOperations ? *realOperations : operations);
     }
     return *window;
   }
@@ -66,6 +67,8 @@ class WindowHarness {
   platform::Platform platform;
   FakeMainWindowView view;
   RecordingOperations operations;
+  // When set, the window calls these instead of the recording ones.
+  app::SubsystemOperations* realOperations = nullptr;
   app::StartupFlags flags;
   std::unique_ptr<app::CommandLine> commandLine;
   std::unique_ptr<settings::SettingsFile> user;
