@@ -7,7 +7,7 @@
 namespace kalvora::platform {
 
 // Show commands for started programs (the system's SW_ values).
-enum class ShowCommand : int { Hide = 0, ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3 };
+enum class ShowCommand : int { Hide = 0, ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3, Show = 5 };
 
 // Starting documents and programs the shell's way.
 class Shell {

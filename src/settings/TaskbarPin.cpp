@@ -5,8 +5,8 @@
 namespace kalvora::settings {
 namespace {
 
-// SW_SHOW, which the shell's pin verbs are given.
-constexpr auto ShowForPinning = static_cast<platform::ShowCommand>(5);
+// The shell's pin verbs are given SW_SHOW.
+constexpr auto ShowForPinning = platform::ShowCommand::Show;
 
 }  // namespace
 
