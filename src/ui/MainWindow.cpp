@@ -178,7 +178,13 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     self->window_ = nullptr;
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  return DiscardingExceptions<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
+  // A message whose handling failed gets the system's default answer, not a bare 0.
+  LRESULT result = 0;
+  const bool handled = DiscardingExceptions<bool>(false, [&] {
+    result = self->HandleMessage(message, wParam, lParam);
+    return true;
+  });
+  return handled ? result : ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
