@@ -9,6 +9,7 @@
 #include "platform/SharedMemory.h"
 #include "platform/Shell.h"
 #include "platform/ShellLinks.h"
+#include "platform/ShellPlaces.h"
 #include "platform/ShellFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/SystemText.h"
@@ -33,6 +34,7 @@ struct Platform {
   Registry& registry;
   Environment& environment;
   SystemText& text;
+  ShellPlaces& places;
 };
 
 }  // namespace kalvora::platform

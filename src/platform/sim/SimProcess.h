@@ -8,6 +8,7 @@
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimMessagePump.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimShellPlaces.h"
 #include "platform/sim/SimSystemInfo.h"
 
 namespace kalvora::platform::sim {
@@ -32,6 +33,7 @@ class SimProcess {
   SimMessagePump& pump() { return pump_; }
   SimShell& shell() { return shell_; }
   SimEnvironment& environment() { return environment_; }
+  SimShellPlaces& places() { return places_; }
 
   // Every service this process sees, for the system's code.
   platform::Platform Platform();
@@ -44,6 +46,7 @@ class SimProcess {
   SimMessagePump pump_;
   SimShell shell_;
   SimEnvironment environment_;
+  SimShellPlaces places_;
 };
 
 }  // namespace kalvora::platform::sim

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32ShellFolders.h"
 #include "platform/win32/Win32ShellLinks.h"
+#include "platform/win32/Win32ShellPlaces.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32SystemText.h"
 #include "platform/win32/Win32WindowManager.h"
@@ -37,6 +38,7 @@ class Win32Platform {
   Win32Registry registry_;
   Win32Environment environment_;
   Win32SystemText text_;
+  Win32ShellPlaces places_;
 };
 
 }  // namespace kalvora::platform::win32
