@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/DialogService.h"
+#include "platform/Drives.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Installer.h"
@@ -35,6 +36,7 @@ struct Platform {
   Environment& environment;
   SystemText& text;
   ShellPlaces& places;
+  Drives& drives;
 };
 
 }  // namespace kalvora::platform

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/SystemInfo.h"
+#include "platform/sim/SimDrives.h"
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimInstaller.h"
 #include "platform/sim/SimProfileFiles.h"
@@ -37,6 +38,7 @@ class SimMachine {
   SimInstaller& installer() { return installer_; }
   SimRegistry& registry() { return registry_; }
   SimSystemText& text() { return text_; }
+  SimDrives& drives() { return drives_; }
 
   const std::vector<LaunchRecord>& LaunchLog() const { return launches_.Log(); }
   WindowHandle ForegroundWindow() const { return windows_.ForegroundWindow(); }
@@ -61,6 +63,7 @@ class SimMachine {
   SimInstaller installer_{links_};
   SimRegistry registry_;
   SimSystemText text_;
+  SimDrives drives_{files_};
   OsVersion os_{2, 6, 1};
   int lastProcessId_ = 0;
 };

@@ -14,7 +14,8 @@ platform::Platform SimProcess::Platform() {
   return platform::Platform{machine_.files(), machine_.folders(), machine_.profiles(), machine_.sharedMemory(),
                             machine_.windows(), system_,           shell_,              pump_,
                             dialogs_,          machine_.links(),    machine_.installer(),
-                            machine_.registry(), environment_,     machine_.text(), places_};
+                            machine_.registry(), environment_,     machine_.text(), places_,
+                            machine_.drives()};
 }
 
 }  // namespace kalvora::platform::sim

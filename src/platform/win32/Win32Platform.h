@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Installer.h"
@@ -39,6 +40,7 @@ class Win32Platform {
   Win32Environment environment_;
   Win32SystemText text_;
   Win32ShellPlaces places_;
+  Win32Drives drives_;
 };
 
 }  // namespace kalvora::platform::win32
