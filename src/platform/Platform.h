@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/DialogService.h"
 #include "platform/Drives.h"
+#include "platform/ImageLists.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Installer.h"
@@ -37,6 +38,7 @@ struct Platform {
   SystemText& text;
   ShellPlaces& places;
   Drives& drives;
+  ImageLists& imageLists;
 };
 
 }  // namespace kalvora::platform

@@ -12,6 +12,17 @@ struct OsVersion {
   unsigned long minor = 0;
 };
 
+// A moment in local time, as GetLocalTime gives it.
+struct LocalDateTime {
+  int year = 2000;
+  int month = 1;  // 1 to 12
+  int day = 1;    // 1 to 31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  int millisecond = 0;
+};
+
 // Opaque value handed back by a disabled file-system redirection.
 using RedirectionToken = void*;
 
@@ -35,6 +46,10 @@ class SystemInfo {
   // built-in Administrators group; false when no token opens.
   virtual bool TokenHasAdministratorsGroup() = 0;
   virtual void Sleep(unsigned milliseconds) = 0;
+  // The local date and time now (GetLocalTime).
+  virtual LocalDateTime LocalNow() = 0;
+  // Now as a UTC file time, 100-nanosecond steps since 1601 (GetSystemTimeAsFileTime).
+  virtual unsigned long long UtcNowFileTime() = 0;
 };
 
 }  // namespace kalvora::platform

@@ -131,7 +131,7 @@ bool SimFileSystem::WriteFile(const std::wstring& path, std::string_view bytes) 
   return true;
 }
 
-std::optional<std::string> SimFileSystem::ReadFile(const std::wstring& path) const {
+std::optional<std::string> SimFileSystem::ReadFile(const std::wstring& path) {
   auto n = Normalize(path);
   if (!n) return std::nullopt;
   const Entry* e = Find(Fold(*n));
@@ -148,6 +148,29 @@ bool SimFileSystem::RemoveFile(const std::wstring& path) {
   entries_.erase(it);
   return true;
 }
+
+bool SimFileSystem::MoveFileOver(const std::wstring& from, const std::wstring& to) {
+  auto source = Normalize(from);
+  auto target = Normalize(to);
+  if (!source || !target) return false;
+  const std::wstring sourceKey = Fold(*source);
+  const std::wstring targetKey = Fold(*target);
+  auto it = entries_.find(sourceKey);
+  if (it == entries_.end() || it->second.folder || IsDenied(ParentOf(sourceKey))) return false;
+  const Entry* parent = Find(ParentOf(targetKey));
+  if (!parent || !parent->folder || IsDenied(ParentOf(targetKey))) return false;
+  const Entry* existing = Find(targetKey);
+  if (existing && existing->folder) return false;
+  if (sourceKey == targetKey) return true;
+  std::wstring spelled = existing ? existing->path : *target;
+  Entry moved{spelled, false, std::move(it->second.bytes)};
+  entries_.erase(it);
+  entries_[targetKey] = std::move(moved);
+  return true;
+}
+
+// Folder listings are filled in with the file search.
+std::vector<DirectoryEntry> SimFileSystem::FindFiles(const std::wstring&) { return {}; }
 
 std::vector<std::wstring> SimFileSystem::ListFolder(const std::wstring& path) const {
   std::vector<std::wstring> names;

@@ -26,9 +26,14 @@ class SimFileSystem final : public FileSystem {
   // What a program's own write does: the folder must exist and be writable,
   // the path must not be a folder, and the scripted faults apply. The file
   // is replaced as a whole. False when the write failed.
-  bool WriteFile(const std::wstring& path, std::string_view bytes);
-  std::optional<std::string> ReadFile(const std::wstring& path) const;
-  bool RemoveFile(const std::wstring& path);
+  bool WriteFile(const std::wstring& path, std::string_view bytes) override;
+  std::optional<std::string> ReadFile(const std::wstring& path) override;
+  bool RemoveFile(const std::wstring& path) override;
+  // The source must be a file; the target folder must exist and be writable
+  // and the target must not be a folder. Write faults do not apply: a move
+  // writes no data.
+  bool MoveFileOver(const std::wstring& from, const std::wstring& to) override;
+  std::vector<DirectoryEntry> FindFiles(const std::wstring& pattern) override;
   // Names (not paths) of the folder's entries, ordered ignoring case.
   std::vector<std::wstring> ListFolder(const std::wstring& path) const;
 

@@ -48,6 +48,10 @@ class SimMachine {
   void SetScreenSize(int width, int height) { windows_.SetPrimaryScreenSize(ScreenSize{width, height}); }
   void SetOsVersion(OsVersion version) { os_ = version; }
   const OsVersion& osVersion() const { return os_; }
+  // The machine's clock; local time equals UTC on the simulated machine.
+  // Starts at 2026-12-10 12:00:00 and moves only when a test moves it.
+  void SetNow(const LocalDateTime& now) { now_ = now; }
+  const LocalDateTime& now() const { return now_; }
 
   // Each process gets its own number, starting at 1.
   int NextProcessId() { return ++lastProcessId_; }
@@ -65,6 +69,7 @@ class SimMachine {
   SimSystemText text_;
   SimDrives drives_{files_};
   OsVersion os_{2, 6, 1};
+  LocalDateTime now_{2026, 12, 10, 12, 0, 0, 0};
   int lastProcessId_ = 0;
 };
 

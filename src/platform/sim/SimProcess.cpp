@@ -5,7 +5,7 @@ namespace kalvora::platform::sim {
 SimProcess::SimProcess(SimMachine& machine, std::vector<std::wstring> arguments, std::wstring programFile)
     : machine_(machine),
       id_(machine.NextProcessId()),
-      system_(machine.osVersion(), std::move(programFile)),
+      system_(machine.osVersion(), machine.now(), std::move(programFile)),
       shell_(machine.launches(), id_) {
   system_.SetArguments(std::move(arguments));
 }
@@ -15,7 +15,7 @@ platform::Platform SimProcess::Platform() {
                             machine_.windows(), system_,           shell_,              pump_,
                             dialogs_,          machine_.links(),    machine_.installer(),
                             machine_.registry(), environment_,     machine_.text(), places_,
-                            machine_.drives()};
+                            machine_.drives(), imageLists_};
 }
 
 }  // namespace kalvora::platform::sim

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimDialogService.h"
 #include "platform/sim/SimEnvironment.h"
+#include "platform/sim/SimImageLists.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimMessagePump.h"
 #include "platform/sim/SimShell.h"
@@ -34,6 +35,7 @@ class SimProcess {
   SimShell& shell() { return shell_; }
   SimEnvironment& environment() { return environment_; }
   SimShellPlaces& places() { return places_; }
+  SimImageLists& imageLists() { return imageLists_; }
 
   // Every service this process sees, for the system's code.
   platform::Platform Platform();
@@ -47,6 +49,7 @@ class SimProcess {
   SimShell shell_;
   SimEnvironment environment_;
   SimShellPlaces places_;
+  SimImageLists imageLists_{machine_.files()};
 };
 
 }  // namespace kalvora::platform::sim

@@ -14,8 +14,8 @@ namespace kalvora::platform::sim {
 // Administrators group.
 class SimSystemInfo final : public SystemInfo {
  public:
-  SimSystemInfo(const OsVersion& machineVersion, std::wstring programFile)
-      : os_(machineVersion), programFile_(std::move(programFile)) {}
+  SimSystemInfo(const OsVersion& machineVersion, const LocalDateTime& machineClock, std::wstring programFile)
+      : os_(machineVersion), clock_(machineClock), programFile_(std::move(programFile)) {}
 
   std::vector<std::wstring> CommandLineArguments() override { return arguments_; }
   std::wstring ProgramFilePath() override { return programFile_; }
@@ -26,6 +26,8 @@ class SimSystemInfo final : public SystemInfo {
   std::optional<std::string> ProcessImageFileName(void* process) override;
   bool TokenHasAdministratorsGroup() override { return admin_; }
   void Sleep(unsigned milliseconds) override { slept_ += milliseconds; }
+  LocalDateTime LocalNow() override { return clock_; }
+  unsigned long long UtcNowFileTime() override;
 
   void SetArguments(std::vector<std::wstring> arguments) { arguments_ = std::move(arguments); }
   void SetProgramFilePath(std::wstring path) { programFile_ = std::move(path); }
@@ -47,6 +49,7 @@ class SimSystemInfo final : public SystemInfo {
 
  private:
   const OsVersion& os_;
+  const LocalDateTime& clock_;
   std::wstring programFile_;
   std::vector<std::wstring> arguments_;
   std::optional<bool> wow64_ = false;

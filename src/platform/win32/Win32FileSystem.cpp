@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace kalvora::platform::win32 {
@@ -56,5 +57,66 @@ bool Win32FileSystem::CreateDirectoryTree(const std::wstring& path) {
   }
   return DirectoryExists(path);
 }
+
+}  // namespace kalvora::platform::win32
+
+namespace kalvora::platform::win32 {
+namespace {
+
+// Closes a file handle when it goes out of scope.
+struct FileHandle {
+  HANDLE handle;
+  explicit FileHandle(HANDLE h) : handle(h) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+  }
+  bool valid() const { return handle != INVALID_HANDLE_VALUE; }
+};
+
+}  // namespace
+
+// Folder listings are filled in with the file search.
+std::vector<DirectoryEntry> Win32FileSystem::FindFiles(const std::wstring&) { return {}; }
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::wstring& path) {
+  FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.handle, &size) || size.QuadPart < 0 || size.QuadPart > 0x7fffffff) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    if (!::ReadFile(file.handle, bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;  // the file shrank meanwhile
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool Win32FileSystem::WriteFile(const std::wstring& path, std::string_view bytes) {
+  FileHandle file(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    if (!::WriteFile(file.handle, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return ::FlushFileBuffers(file.handle) != 0;
+}
+
+bool Win32FileSystem::MoveFileOver(const std::wstring& from, const std::wstring& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32FileSystem::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != 0; }
 
 }  // namespace kalvora::platform::win32

@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32ImageLists.h"
 #include "platform/win32/Win32Installer.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32ProfileFiles.h"
@@ -40,6 +41,7 @@ class Win32Platform {
   Win32Environment environment_;
   Win32SystemText text_;
   Win32ShellPlaces places_;
+  Win32ImageLists imageLists_;
   Win32Drives drives_;
 };
 

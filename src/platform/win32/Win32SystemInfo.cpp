@@ -157,4 +157,16 @@ bool Win32SystemInfo::TokenHasAdministratorsGroup() {
 
 void Win32SystemInfo::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
 
+LocalDateTime Win32SystemInfo::LocalNow() {
+  SYSTEMTIME t{};
+  ::GetLocalTime(&t);
+  return LocalDateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+unsigned long long Win32SystemInfo::UtcNowFileTime() {
+  FILETIME t{};
+  ::GetSystemTimeAsFileTime(&t);
+  return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
 }  // namespace kalvora::platform::win32

@@ -16,6 +16,8 @@ class Win32SystemInfo final : public SystemInfo {
   std::optional<std::string> ProcessImageFileName(void* process) override;
   bool TokenHasAdministratorsGroup() override;
   void Sleep(unsigned milliseconds) override;
+  LocalDateTime LocalNow() override;
+  unsigned long long UtcNowFileTime() override;
 
   // Splits a whole command line the system's way (CommandLineToArgvW) and
   // drops the program name in front.
