@@ -165,6 +165,10 @@ void MainWindow::SetTopmost(bool topmost) {
 
 void MainWindow::Close() { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
 
+void MainWindow::AttachTrees(const std::array<tree::TreeModel*, 4>&, platform::ImageListHandle) {}
+
+void MainWindow::ShowHint(const std::wstring& text) { panels_.ShowHint(text); }
+
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);

@@ -40,6 +40,8 @@ class MainWindow : public app::MainWindowView {
   void Maximize() override;
   void SetTopmost(bool topmost) override;
   void Close() override;
+  void AttachTrees(const std::array<tree::TreeModel*, 4>& trees, platform::ImageListHandle allTreeImages) override;
+  void ShowHint(const std::wstring& text) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -24,6 +24,7 @@ class SidePanels {
   void ReadToolPanel(settings::MainWindowSettings& settings) const;
   // The selected record, -1 for none.
   int SelectedRecord() const;
+  void ShowHint(const std::wstring& text) { ::SetWindowTextW(hint_, text.c_str()); }
 
  private:
   void CreateRecordList(HWND parent, HFONT font);

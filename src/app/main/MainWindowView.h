@@ -1,8 +1,13 @@
 #pragma once
+#include <array>
+#include <string>
+
 #include "app/main/Commands.h"
 #include "app/main/MainWindowLayout.h"
+#include "platform/ImageLists.h"
 #include "platform/WindowHandle.h"
 #include "settings/SettingsStore.h"
+#include "tree/TreeModel.h"
 
 namespace kalvora::app {
 
@@ -26,6 +31,13 @@ class MainWindowView {
   // Topmost or not, keeping position and size.
   virtual void SetTopmost(bool topmost) = 0;
   virtual void Close() = 0;
+  // Shows the four trees, by page (All, Application, File Folder, Web
+  // Page), and mirrors every later change of the models. The All tree shows
+  // the image list. Called once, before any node exists.
+  virtual void AttachTrees(const std::array<tree::TreeModel*, 4>& trees, platform::ImageListHandle allTreeImages) = 0;
+  // PnlHint alone, without drawing the rest of the layout: called for every
+  // path a tree walk looks at.
+  virtual void ShowHint(const std::wstring& text) = 0;
 };
 
 }  // namespace kalvora::app

@@ -34,6 +34,11 @@ class FakeMainWindowView : public app::MainWindowView {
   }
   void SetTopmost(bool value) override { topmost.push_back(value); }
   void Close() override { ++closeCount; }
+  void AttachTrees(const std::array<tree::TreeModel*, 4>& models, platform::ImageListHandle images) override {
+    trees = models;
+    allTreeImages = images;
+  }
+  void ShowHint(const std::wstring& text) override { hint = text; }
 
   bool TimerEnabled(app::TimerId timer) const {
     auto it = timers.find(timer);
@@ -47,6 +52,9 @@ class FakeMainWindowView : public app::MainWindowView {
   bool maximized = false;
   std::vector<bool> topmost;
   int closeCount = 0;
+  std::array<tree::TreeModel*, 4> trees{};
+  platform::ImageListHandle allTreeImages = 0;
+  std::wstring hint;
 };
 
 }  // namespace kalvora::testing
