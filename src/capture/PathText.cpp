@@ -11,6 +11,11 @@ std::size_t ExtensionDot(std::wstring_view path) {
 
 }  // namespace
 
+std::wstring FileName(std::wstring_view path) {
+  const std::size_t cut = path.find_last_of(L"\\:");
+  return std::wstring(cut == std::wstring_view::npos ? path : path.substr(cut + 1));
+}
+
 std::wstring FileExtension(std::wstring_view path) {
   const std::size_t dot = ExtensionDot(path);
   return dot == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(dot));

@@ -5,6 +5,8 @@
 // Text rules on paths and command lines that need nothing of the system.
 namespace kalvora::capture {
 
+// The file name with its extension: the part after the last "\" or ":".
+std::wstring FileName(std::wstring_view path);
 // The extension with its dot: the part from the last "." that comes after
 // the last "\" or ":"; "" when the name has no dot.
 std::wstring FileExtension(std::wstring_view path);

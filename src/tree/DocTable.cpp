@@ -16,6 +16,15 @@ void DocTable::Drop(Counts& counts, const std::wstring& key) {
   if (it != counts.end() && --it->second <= 0) counts.erase(it);
 }
 
+void DocTable::Set(int index, TMyDoc doc) {
+  TMyDoc& old = docs_[static_cast<std::size_t>(index)];
+  Drop(paths_, fold_(old.path));
+  Drop(groupKeys_, fold_(old.groupKey));
+  ++paths_[fold_(doc.path)];
+  ++groupKeys_[fold_(doc.groupKey)];
+  old = std::move(doc);
+}
+
 void DocTable::SetPath(int index, std::wstring path) {
   TMyDoc& doc = docs_[static_cast<std::size_t>(index)];
   Drop(paths_, fold_(doc.path));

@@ -42,6 +42,8 @@ class DocTable {
   const std::vector<TMyDoc>& Entries() const { return docs_; }
   void Clear();
 
+  // Replaces a whole entry (filling one appended empty).
+  void Set(int index, TMyDoc doc);
   void SetPath(int index, std::wstring path);
   void SetExpanded(int index, bool expanded) { docs_[static_cast<std::size_t>(index)].expanded = expanded; }
 

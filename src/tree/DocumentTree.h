@@ -34,8 +34,10 @@ class DocumentTreeHost {
 // (TVDoc). Everything that adds items ends here.
 class DocumentTree {
  public:
+  // stockImages: the pictures of the stock icon numbering, first in the
+  // "All" tree's image list.
   DocumentTree(const platform::Platform& platform, app::Wow64State& wow64, std::wstring myDocumentsPath,
-               DocumentTreeHost& host);
+               DocumentTreeHost& host, const std::vector<platform::PresetIcon>& stockImages);
 
   TreeModel& TVDocs() { return all_; }
   TreeModel& TVApp() { return app_; }
@@ -97,6 +99,10 @@ class DocumentTree {
   std::wstring Fold(const std::wstring& text) const;  // lowercase(trim(text))
   std::wstring Lower(const std::wstring& text) const;
   std::wstring Today() const;
+  // The entry's path without GetDocPath's side effects, for walks that
+  // look at many entries: they show only the last one looked at.
+  std::wstring PathOf(int index) const;
+  std::wstring ProgramNameOf(const std::wstring& path) const;
 
   platform::Platform platform_;
   capture::ResolutionServices resolution_;

@@ -43,12 +43,6 @@ std::wstring DrivePart(const std::wstring& path) {
   return path.substr(0, path.find(L'\\', serverEnd + 1));
 }
 
-// The part after the last "\" or ":".
-std::wstring FileNamePart(const std::wstring& path) {
-  const std::size_t cut = path.find_last_of(L"\\:");
-  return cut == std::wstring::npos ? path : path.substr(cut + 1);
-}
-
 const std::map<std::wstring, int>& ProgramIcons() {
   static const std::map<std::wstring, int> icons = {
       {L"notepad.exe", 9},          {L"mspaint.exe", 55},        {L"firefox.exe", 13},
@@ -154,7 +148,7 @@ std::wstring PathTests::GetGroupKey(const std::wstring& rawPath) {
 }
 
 std::wstring PathTests::GetDisplayName(const std::wstring& path) {
-  const std::wstring name = text::Trim(FileNamePart(path));
+  const std::wstring name = text::Trim(capture::FileName(path));
   if (!name.empty()) {
     const std::size_t dot = name.rfind(L'.');
     return dot == std::wstring::npos ? name : name.substr(0, dot);
@@ -186,7 +180,7 @@ int PathTests::GetPathIconIndex(const std::wstring& path) {
 int PathTests::GetFileIconIndex(const std::wstring& rawPath, const std::wstring& title,
                                 const FileIconSource& iconFromFile) {
   const std::wstring path = platform_.text.Lower(text::Trim(ReplaceAll(rawPath, L"%20", L" ")));
-  const std::wstring name = FileNamePart(path);
+  const std::wstring name = capture::FileName(path);
   const std::wstring ext = capture::FileExtension(path);
 
   if (launch::IsPhotoViewerCommand(platform_, path)) return 7;

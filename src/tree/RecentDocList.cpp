@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/WideText.h"
+
 namespace kalvora::tree {
 
 bool RecentDocList::Add(const std::wstring& path) {
@@ -11,6 +13,7 @@ bool RecentDocList::Add(const std::wstring& path) {
   const auto index = at - folded_.begin();
   folded_.insert(at, std::move(key));
   items_.insert(items_.begin() + index, path);
+  trimmed_.insert(fold_(text::Trim(path)));
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace kalvora::tree {
@@ -15,9 +16,12 @@ class RecentDocList {
 
   // False when an equal path (ignoring case) is already listed.
   bool Add(const std::wstring& path);
+  // Some listed path equals this one lowercased and trimmed.
+  bool ContainsFolded(const std::wstring& lowercasedTrimmed) const { return trimmed_.count(lowercasedTrimmed) > 0; }
   void Clear() {
     items_.clear();
     folded_.clear();
+    trimmed_.clear();
   }
   const std::vector<std::wstring>& Items() const { return items_; }
   std::size_t Size() const { return items_.size(); }
@@ -26,6 +30,7 @@ class RecentDocList {
   std::function<std::wstring(const std::wstring&)> fold_;
   std::vector<std::wstring> items_;
   std::vector<std::wstring> folded_;  // parallel to items_
+  std::unordered_multiset<std::wstring> trimmed_;
 };
 
 }  // namespace kalvora::tree

@@ -1,0 +1,127 @@
+// The entries through which items from outside reach the tree, and the
+// grouping of documents under the programs that open them.
+#include "capture/FileAssociations.h"
+#include "capture/PathText.h"
+#include "capture/ProgramPaths.h"
+#include "capture/ShortcutResolution.h"
+#include "common/WideText.h"
+#include "launch/FolderPaths.h"
+#include "launch/PhotoViewer.h"
+#include "tree/DocumentTree.h"
+
+namespace kalvora::tree {
+
+bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
+  host_.AdvanceGauge();
+  host_.PumpMessages();
+  // Nothing here reaches the user: an item that cannot be classified is dropped.
+  try {
+    path = text::Trim(capture::ResolveShortcut(resolution_, text::ReplaceAll(path, L"%20", L" ")));
+    const std::wstring app = Fold(capture::GetAssociatedApplication(resolution_, path));
+    const std::wstring lower = Fold(path);
+
+    if (launch::IsPhotoViewerCommand(platform_, path)) {
+      if (!AppNodeExists(L"Windows Photo Viewer", L""))
+        AddNewFileNameToDocTree(L"Windows Photo Viewer", L"Windows Photo Viewer");
+      return false;
+    }
+    if (lower.find(L"http:") != std::wstring::npos || lower.find(L"https:") != std::wstring::npos) {
+      if (title.empty()) title = path;
+      AddNewFileNameToDocTree(path, title);
+      return false;
+    }
+    if (paths_.WideDirectoryExists(path)) {
+      launch::NormalizeFolderPath(path);
+      if (title.empty()) title = paths_.GetDisplayName(path);
+      AddNewFileNameToDocTree(path, title);
+      return false;
+    }
+    if (!app.empty() && lower != app) {
+      const std::wstring appTitle = Fold(capture::FileName(app)) == L"explorer.exe" ? L"Windows Explorer" : app;
+      const std::wstring program = launch::IsPhotoViewerCommand(platform_, app)
+                                       ? std::wstring(L"Windows Photo Viewer")
+                                       : capture::GetProgramPath(resolution_, app);
+      if (AppNodeExists(app, appTitle)) {
+        AttachDocToApp(path, capture::FileName(path), program);
+        AddToRecentList(path);
+        return true;
+      }
+      if (program == L"Windows Photo Viewer" || paths_.WideFileExists(program)) {
+        std::wstring programTitle = appTitle;
+        if (appTitle != L"Windows Explorer") {
+          programTitle = ProgramNameOf(program);
+          if (programTitle.empty()) programTitle = capture::FileName(program);
+        }
+        // The document joins its program through the recent list when the
+        // program is inserted.
+        AddToRecentList(path);
+        AddNewFileNameToDocTree(program, programTitle);
+        return false;
+      }
+      AddNewFileNameToDocTree(path, capture::FileName(path));
+      return false;
+    }
+
+    const std::wstring startMenuName = ProgramNameOf(path);
+    if (capture::FileExtension(lower) == L".lnk") {
+      // A shortcut that did not resolve.
+      if (!startMenuName.empty())
+        title = startMenuName;
+      else if (title.empty())
+        title = paths_.GetDisplayName(path);
+    } else if (!startMenuName.empty()) {
+      title = startMenuName;
+    } else if (title.empty()) {
+      title = capture::FileName(path);
+    }
+    AddNewFileNameToDocTree(path, title);
+  } catch (...) {
+  }
+  return false;
+}
+
+void DocumentTree::NoteAddedPath(const std::wstring&, const std::wstring&) {
+  host_.AdvanceGauge();
+  host_.PumpMessages();
+}
+
+void DocumentTree::AttachDocToApp(const std::wstring& docPath, const std::wstring& docName,
+                                  const std::wstring& appPath) {
+  const int image = GetFileIconIndex(docPath, L"");
+  TMyDoc doc;
+  doc.docType = DocTypeApplication;
+  doc.path = docPath;
+  doc.title = docName;
+  doc.expanded = true;
+  const int index = docs_.Append(doc);
+  const std::wstring appFile = Fold(capture::FileName(appPath));
+  const std::wstring appLower = Fold(appPath);
+  int lastLookedAt = -1;
+  NodeId match = NoNode;
+  for (NodeId root : all_.Roots()) {
+    const TreeNode& node = all_.Node(root);
+    AddDebugLine(docPath + L"?" + node.text);
+    lastLookedAt = node.data.DocIndex;
+    if (appLower != Fold(PathOf(node.data.DocIndex))) continue;
+    // Explorer windows of different places share one program path.
+    if (appFile == L"explorer.exe" && Fold(node.text) != L"windows explorer") continue;
+    match = root;
+    break;
+  }
+  if (lastLookedAt >= 0) GetDocPath(lastLookedAt);  // the hint shows the last path looked at
+  if (match == NoNode) return;  // the entry stays without a node
+  const NodeId child = all_.AddChild(match, docName);
+  all_.SetImages(child, image);
+  all_.MutableNode(child).data.DocIndex = index;
+}
+
+bool DocumentTree::AddToRecentList(const std::wstring& path) {
+  try {
+    if (recent_.ContainsFolded(Fold(path))) return false;
+    return recent_.Add(path);
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace kalvora::tree

@@ -1,0 +1,231 @@
+// Classifying one item and placing it in the four trees.
+#include "capture/FileAssociations.h"
+#include "capture/PathText.h"
+#include "capture/ShortcutResolution.h"
+#include "common/WideText.h"
+#include "launch/NamedLocations.h"
+#include "launch/PhotoViewer.h"
+#include "tree/DocumentTree.h"
+
+namespace kalvora::tree {
+namespace {
+
+bool StartsWith(const std::wstring& text, const std::wstring& head) { return text.rfind(head, 0) == 0; }
+
+// URL and mixed separators become backslashes, longest runs first.
+std::wstring Backslashed(std::wstring path) {
+  path = text::ReplaceAll(path, L"///", L"\\");
+  path = text::ReplaceAll(path, L"//", L"\\");
+  return text::ReplaceAll(path, L"/", L"\\");
+}
+
+std::wstring From(const std::wstring& text, std::size_t index) {
+  return index < text.size() ? text.substr(index) : std::wstring();
+}
+
+}  // namespace
+
+void DocumentTree::AddNewFileNameToDocTree(const std::wstring& fileName, const std::wstring& title) {
+  AddDebugLine(L"AddNewFileNameToDocTree ," + fileName + L"," + title);
+  const std::wstring file = text::ReplaceAll(fileName, L"%20", L" ");
+  if (paths_.WideDirectoryExists(file)) {
+    AddDebugLine(L"WideDirectoryExists" + file);
+    InsertDocNode(file, title, L"", false);
+  } else if (paths_.WideIfValidFileFormat(file)) {
+    // Anything on a usable drive that is not a folder counts as a program,
+    // whether or not the file is there.
+    AddDebugLine(L"WideIfValidFileFormat" + file);
+    InsertDocNode(file, title, L"", true);
+  } else {
+    AddDebugLine(L"else=" + file);
+    InsertDocNode(file, title, L"", Fold(file) == L"windows photo viewer");
+  }
+}
+
+void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const std::wstring& date,
+                                 bool isApplication) {
+  // One guard for the whole insertion: a failure ends this item, and what
+  // was made before it stays.
+  try {
+    path = text::Trim(path);
+    title = text::Trim(title);
+    if (path.empty()) return;
+    if (title.empty()) title = paths_.GetDisplayName(path);
+    path = text::ReplaceAll(path, L"%20", L" ");
+    const std::wstring lower = Fold(path);
+    if (paths_.IsExcludedPath(path)) return;
+    if (IsDuplicateDoc(path, title)) return;
+    std::wstring group = text::Trim(paths_.GetGroupKey(path));
+    if (!isApplication && group.empty()) return;
+
+    const int n = docs_.Append(TMyDoc{});
+    const bool newGroup = isApplication || !GroupExists(group);
+
+    int kind;
+    if (paths_.IsFolderLikePath(path))
+      kind = DocTypeFolder;
+    else if (isApplication)
+      kind = DocTypeApplication;
+    else if (StartsWith(lower, L"http://"))
+      kind = DocTypeWebPage;
+    else
+      kind = DocTypeApplication;
+
+    TMyDoc entry;
+    if (kind == DocTypeFolder) {
+      std::wstring converted = StartsWith(lower, L"file:///") ? path.substr(8) : path;
+      entry.path = Backslashed(converted);
+      entry.title = title.empty() ? entry.path : title;
+    } else {
+      entry.path = path;
+      entry.title = title;
+    }
+    entry.groupKey = group;
+    entry.docType = kind;
+    entry.expanded = true;
+    entry.date = date.empty() ? Today() : date;
+    docs_.Set(n, entry);
+
+    NodeId allRoot = NoNode, appRoot = NoNode, webRoot = NoNode, pathRoot = NoNode;
+    if (newGroup) {
+      std::wstring groupText = isApplication ? title : (group.size() >= 4 ? group : title);
+      int image = isApplication ? GetFileIconIndex(path, title) : paths_.GetPathIconIndex(groupText);
+      allRoot = all_.AddFirstRoot(groupText);
+      if (kind == DocTypeFolder) {
+        pathRoot = path_.AddFirstRoot(groupText);
+        path_.SetImages(pathRoot, 0);
+        path_.MutableNode(pathRoot).data.DocIndex = n;
+        image = 0;
+      } else if (kind == DocTypeApplication) {
+        appRoot = app_.AddFirstRoot(groupText);
+        app_.SetImages(appRoot, image);
+        app_.MutableNode(appRoot).data.DocIndex = n;
+      } else {
+        host_.ShowWebPageTab();
+        webRoot = web_.AddFirstRoot(groupText);
+        web_.SetImages(webRoot, 1);
+        web_.MutableNode(webRoot).data.DocIndex = n;
+        image = 1;
+      }
+      all_.SetImages(allRoot, image);
+      all_.MutableNode(allRoot).data.DocIndex = n;
+    } else {
+      allRoot = all_.FindFirstByText(group);
+      webRoot = web_.FindFirstByText(group);
+      pathRoot = path_.FindFirstByText(group);
+      all_.MakeVisible(allRoot);
+      web_.MakeVisible(webRoot);
+      path_.MakeVisible(pathRoot);
+    }
+
+    if (isApplication) {
+      AttachRecentDocsToApp(allRoot, appRoot, title, path);
+      return;
+    }
+
+    // A group node that is the item itself needs no child.
+    if (kind == DocTypeFolder) {
+      path = capture::StripTrailingBackslash(text::ReplaceAll(path, L"/", L"\\"));
+      group = capture::StripTrailingBackslash(group);
+      if (path == L"file:\\\\\\" + group || path == group) return;
+    } else if (kind == DocTypeWebPage) {
+      if (path == L"http://" + group || path == L"http://" + group + L"/") return;
+    }
+
+    int childIndex = n;
+    if (newGroup) {
+      docs_.SetPath(n, docs_[n].groupKey);
+      TMyDoc item = docs_[n];
+      item.path = entry.path;
+      childIndex = docs_.Append(item);
+    }
+
+    std::wstring childText;
+    const std::wstring pathLower = Lower(path);
+    if (paths_.IsFolderLikePath(path)) {
+      childText = pathLower.find(L"file:\\\\\\") != std::wstring::npos ? From(path, 8) : path;
+      childText = From(childText, group.size() + 1);
+    } else if (const std::size_t at = pathLower.find(L"http://"); at != std::wstring::npos) {
+      childText = From(path, at + 7);
+    }
+    childText = text::Trim(childText);
+    if (childText.empty()) return;
+
+    const bool web = kind == DocTypeWebPage;
+    const NodeId allChild = all_.AddChild(allRoot, web ? title : childText);
+    all_.SetImages(allChild, web ? 1 : kind == DocTypeFolder ? 0 : paths_.GetPathIconIndex(childText));
+    all_.MutableNode(allChild).data.DocIndex = childIndex;
+    if (web) {
+      const NodeId webChild = web_.AddChild(webRoot, title);
+      web_.SetImages(webChild, 1);
+      web_.MutableNode(webChild).data.DocIndex = childIndex;
+    } else if (kind == DocTypeFolder) {
+      const NodeId pathChild = path_.AddChild(pathRoot, childText);
+      path_.SetImages(pathChild, 0);
+      path_.MutableNode(pathChild).data.DocIndex = childIndex;
+    }
+  } catch (...) {
+  }
+}
+
+bool DocumentTree::IsDuplicateDoc(const std::wstring& path, const std::wstring& title) {
+  try {
+    std::wstring text = title, place = path;
+    // Shell places are inserted every time.
+    if (launch::OpenNamedLocation(platform_, text, place, /*perform=*/false) == launch::kNamedLocation) return false;
+    std::wstring key = path;
+    if (const std::size_t at = Lower(key).find(L"file:///"); at != std::wstring::npos)
+      key = text::ReplaceAll(From(key, at + 8), L"/", L"\\");
+    return docs_.HasFoldedPath(Fold(key));
+  } catch (...) {
+    return false;
+  }
+}
+
+bool DocumentTree::GroupExists(const std::wstring& groupKey) {
+  try {
+    const std::wstring key = Fold(groupKey);
+    if (docs_.HasFoldedGroupKey(key) || docs_.HasFoldedGroupKey(key + L"\\")) return true;
+    return !key.empty() && key.back() == L'\\' && docs_.HasFoldedGroupKey(key.substr(0, key.size() - 1));
+  } catch (...) {
+    return false;
+  }
+}
+
+void DocumentTree::AttachRecentDocsToApp(NodeId allNode, NodeId appNode, const std::wstring& title,
+                                         const std::wstring& appPath) {
+  const bool photoViewerTitle =
+      title == L"picture and fax viewer" || title == L"photo viewer" || title == L"Windows Photo Viewer";
+  const std::wstring key = photoViewerTitle ? L"windows photo viewer" : Fold(appPath);
+  const std::wstring titleLower = Fold(title);
+  // The list is read, never changed, while documents are attached.
+  const std::vector<std::wstring> recent = recent_.Items();
+  for (const std::wstring& shortcut : recent) {
+    const std::wstring target = capture::ResolveShortcut(resolution_, shortcut);
+    const std::wstring app = Fold(capture::GetAssociatedApplication(resolution_, target));
+    if (titleLower == L"windows photo viewer") {
+      if (!launch::IsPhotoViewerCommand(platform_, app)) continue;
+    } else {
+      // The program's own entry in the list ends its documents.
+      if (Fold(target) == key) break;
+      if (app != key) continue;
+    }
+    const std::wstring name = capture::FileName(target);
+    const int image =
+        paths_.WideFileExists(target) ? GetFileIconIndex(target, L"") : GetFileIconIndex(appPath, L"");
+    TMyDoc doc;
+    doc.docType = DocTypeApplication;
+    doc.path = target;
+    doc.title = name;
+    doc.expanded = true;
+    const int index = docs_.Append(doc);
+    const NodeId allChild = all_.AddChild(allNode, name);
+    all_.SetImages(allChild, image);
+    all_.MutableNode(allChild).data.DocIndex = index;
+    const NodeId appChild = app_.AddChild(appNode, name);
+    app_.SetImages(appChild, image);
+    app_.MutableNode(appChild).data.DocIndex = index;
+  }
+}
+
+}  // namespace kalvora::tree

@@ -1,0 +1,106 @@
+// Questions about what the "All" tree already holds. Walks that look at
+// many entries read paths quietly and leave the hint panel showing the
+// last one looked at, as a walk through GetDocPath would.
+#include "capture/PathText.h"
+#include "capture/ProgramPaths.h"
+#include "capture/ShortcutResolution.h"
+#include "common/WideText.h"
+#include "launch/FolderPaths.h"
+#include "launch/PhotoViewer.h"
+#include "tree/DocumentTree.h"
+
+namespace kalvora::tree {
+namespace {
+
+// Walks over the roots and over each level stop here.
+constexpr std::size_t kWalkLimit = 5000;
+
+}  // namespace
+
+bool DocumentTree::ItemInTree(const std::wstring& path, const std::wstring&) {
+  const std::wstring wanted = Fold(path);
+  int lastLookedAt = -1;
+  bool found = false;
+  const auto& roots = all_.Roots();
+  for (std::size_t i = 0; i < roots.size() && i < kWalkLimit && !found; ++i) {
+    const TreeNode& root = all_.Node(roots[i]);
+    lastLookedAt = root.data.DocIndex;
+    std::wstring rootPath = PathOf(root.data.DocIndex);
+    if (!root.children.empty() && paths_.WideDirectoryExists(rootPath)) rootPath = paths_.GetGroupKey(rootPath);
+    if (Fold(rootPath) == wanted) {
+      found = true;
+      break;
+    }
+    for (NodeId child : root.children) {
+      lastLookedAt = all_.Node(child).data.DocIndex;
+      if (Fold(PathOf(lastLookedAt)) == wanted) {
+        found = true;
+        break;
+      }
+    }
+  }
+  if (lastLookedAt >= 0) GetDocPath(lastLookedAt);
+  return found;
+}
+
+void DocumentTree::CollectTreePaths() {
+  treePaths_.clear();
+  int lastLookedAt = -1;
+  std::vector<std::pair<const std::vector<NodeId>*, std::size_t>> stack{{&all_.Roots(), 0}};
+  while (!stack.empty()) {
+    auto& [siblings, next] = stack.back();
+    if (next >= siblings->size() || next >= kWalkLimit) {
+      stack.pop_back();
+      continue;
+    }
+    const NodeId id = (*siblings)[next++];
+    const TreeNode& node = all_.Node(id);
+    lastLookedAt = node.data.DocIndex;
+    std::wstring path = Fold(capture::ResolveShortcut(resolution_, PathOf(node.data.DocIndex)));
+    if (!node.children.empty() && paths_.WideDirectoryExists(path)) {
+      path = paths_.GetGroupKey(path);
+      launch::NormalizeFolderPath(path);
+      // The documents folder's group key comes back in its own letter case;
+      // every other path in the list is lowercase.
+      path = Fold(path);
+    }
+    treePaths_.push_back(std::move(path));
+    if (!node.children.empty()) stack.push_back({&node.children, 0});
+  }
+  if (lastLookedAt >= 0) GetDocPath(lastLookedAt);
+}
+
+bool DocumentTree::CheckIfRecentDocInTreeNode(const std::wstring& fileName) {
+  AddDebugLine(L"CheckIfRecentDocInTreeNode=FileName" + fileName);
+  if (text::Trim(fileName).empty()) return true;
+  CollectTreePaths();
+  const std::wstring wanted = Fold(capture::ResolveShortcut(resolution_, Fold(fileName)));
+  for (const std::wstring& path : treePaths_)
+    if (path == wanted + L"\\" || path == wanted || path + L"\\" == wanted) return true;
+  return false;
+}
+
+bool DocumentTree::AppNodeExists(std::wstring appPath, const std::wstring& title) {
+  if (text::Trim(appPath).empty()) return true;  // nothing is inserted for an empty program
+  const std::wstring titleLower = Fold(title);
+  appPath = capture::GetProgramPath(resolution_, appPath);
+  if (launch::IsPhotoViewerCommand(platform_, appPath)) appPath = L"Windows Photo Viewer";
+  const std::wstring wanted = Fold(appPath);
+  int lastLookedAt = -1;
+  bool found = false;
+  const auto& roots = all_.Roots();
+  for (std::size_t i = 0; i < roots.size() && i < kWalkLimit; ++i) {
+    const TreeNode& root = all_.Node(roots[i]);
+    lastLookedAt = root.data.DocIndex;
+    const std::wstring rootPath = Fold(PathOf(root.data.DocIndex));
+    if (rootPath != wanted) continue;
+    // Several Explorer roots with different titles are different programs.
+    if (Fold(capture::FileName(rootPath)) == L"explorer.exe" && Fold(root.text) != titleLower) continue;
+    found = true;
+    break;
+  }
+  if (lastLookedAt >= 0) GetDocPath(lastLookedAt);
+  return found;
+}
+
+}  // namespace kalvora::tree
