@@ -165,7 +165,12 @@ void MainWindow::SetTopmost(bool topmost) {
 
 void MainWindow::Close() { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
 
-void MainWindow::AttachTrees(const std::array<tree::TreeModel*, 4>&, platform::ImageListHandle) {}
+void MainWindow::AttachTrees(const std::array<tree::TreeModel*, 4>& trees, platform::ImageListHandle allTreeImages) {
+  pages_.AttachTrees(trees, reinterpret_cast<HIMAGELIST>(allTreeImages),
+                     [this](int page, tree::NodeId node, bool expanded) {
+                       if (logic_) logic_->OnTreeNodeExpanded(page, node, expanded);
+                     });
+}
 
 void MainWindow::ShowHint(const std::wstring& text) { panels_.ShowHint(text); }
 
@@ -242,6 +247,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!logic_ || logic_->FormCloseQuery()) ::DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
+      // The trees stop following their models, which may go before the window object does.
+      pages_.DetachTrees();
       if (logic_) logic_->FormDestroy();
       // The bar is released below, whether or not it is attached.
       ::SetMenu(window_, nullptr);
@@ -273,6 +280,7 @@ void MainWindow::OnControlCommand(int id, int code) {
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  if (LRESULT result = 0; pages_.HandleTreeNotify(header, result)) return result;
   if (header.hwndFrom == pages_.TabControl() && header.code == TCN_SELCHANGE && logic_) {
     const int page = pages_.SelectedPage();
     if (page >= 0) logic_->OnPageSelected(page);

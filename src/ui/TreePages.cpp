@@ -132,6 +132,35 @@ void TreePages::DrawTab(const DRAWITEMSTRUCT& item) {
   ::SelectObject(item.hDC, oldFont);
 }
 
+void TreePages::AttachTrees(const std::array<tree::TreeModel*, 4>& models, HIMAGELIST allTreeImages,
+                            ExpandedByUser onExpanded) {
+  DetachTrees();
+  for (size_t page = 0; page < mirrors_.size(); ++page) {
+    if (!models[page] || !trees_[page]) continue;
+    const int pageIndex = static_cast<int>(page);
+    auto expanded = [onExpanded, pageIndex](tree::NodeId node, bool isExpanded) {
+      if (onExpanded) onExpanded(pageIndex, node, isExpanded);
+    };
+    // Turning redraw back on may mark a hidden tree visible: the page
+    // control's choice stands.
+    auto redrawn = [this, pageIndex] {
+      ::ShowWindow(trees_[static_cast<size_t>(pageIndex)], pageIndex == shownPage_ ? SW_SHOWNA : SW_HIDE);
+    };
+    mirrors_[page] = std::make_unique<TreeViewMirror>(trees_[page], *models[page], page == 0 ? allTreeImages : nullptr,
+                                                      std::move(expanded), std::move(redrawn));
+  }
+}
+
+void TreePages::DetachTrees() {
+  for (auto& mirror : mirrors_) mirror.reset();
+}
+
+bool TreePages::HandleTreeNotify(const NMHDR& header, LRESULT& result) {
+  for (auto& mirror : mirrors_)
+    if (mirror && mirror->HandleNotify(header, result)) return true;
+  return false;
+}
+
 bool TreePages::IsTree(HWND window) const {
   return std::find(trees_.begin(), trees_.end(), window) != trees_.end();
 }
