@@ -24,6 +24,13 @@ struct StatusPanel {
   std::wstring text;
 };
 
+// One row of the startup filter list (LvAutoRunFilter).
+struct StartupFilterRow {
+  std::wstring title;     // caption: the window title of the running program
+  std::wstring location;  // first sub-item: its program path
+  bool operator==(const StartupFilterRow&) const = default;
+};
+
 // What the main window shows. The portable window logic changes it; the
 // Win32 view draws it.
 struct MainWindowLayout {
@@ -43,9 +50,13 @@ struct MainWindowLayout {
   bool toolPanelVisible = false;          // PnlTool
   bool searchPanelVisible = false;        // PnlSearch
   bool startupFilterVisible = false;      // gbFilterAutoStart
+  std::vector<StartupFilterRow> startupFilterRows;  // LvAutoRunFilter
   bool progressPanelVisible = false;      // PanelProgress
   int gaugePosition = 0;                  // Gauge1
   std::wstring hintText;                  // PnlHint
+  bool hiddenListPageVisible = true;      // PageControlHide
+  bool traceVisible = false;              // TntMemo1, the debug trace
+  std::vector<std::wstring> traceLines;
 
   bool menuBarVisible = false;            // CoolBarMainMeu
   std::array<bool, 3> menuBarChecked{};   // MenuBar1, MenuBar2, MenuBar3

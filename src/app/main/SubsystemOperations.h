@@ -47,7 +47,6 @@ class SubsystemOperations {
   virtual void SearchPanelToggled(bool /*shown*/) {}
   // Searches every record for the search box's text
   virtual void SearchRecords() {}
-  virtual void ShowDebugTrace() {}
 };
 
 }  // namespace kalvora::app

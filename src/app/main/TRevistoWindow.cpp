@@ -4,6 +4,7 @@
 #include "app/main/MenuDefinitions.h"
 #include "app/main/WindowGeometry.h"
 #include "common/WideText.h"
+#include "tree/StockImages.h"
 
 namespace kalvora::app {
 
@@ -33,6 +34,10 @@ void TRevistoWindow::FormCreate() {
   state_.MyDocumentsPath = platform.folders.SpecialFolderPath(platform::SpecialFolder::Personal);
   state_.MyDocumentsPathLower = text::LowerAscii(text::Trim(state_.MyDocumentsPath));
   layout_.tabsOwnerDrawn = !context_.wow64.IsWow64();
+  documents_ = std::make_unique<tree::DocumentTree>(platform, context_.wow64, state_.MyDocumentsPath, *this,
+                                                    tree::StockImagePresets());
+  view_.AttachTrees({&documents_->TVDocs(), &documents_->TVApp(), &documents_->TVPath(), &documents_->TVDoc()},
+                    documents_->ImageList222());
 
   TRunAsAdmin runAsAdmin(platform.system);
   state_.IsAdmin = runAsAdmin.IsAdmin();
@@ -280,7 +285,7 @@ void TRevistoWindow::OnCommand(Command command) {
     case Command::CopyCtrlC1: Guarded([&] { ops_.CopyFolders(); }); break;
     case Command::CopyFile2: Guarded([&] { ops_.PasteShortcut(); }); break;
     case Command::MnDeleteSelected: Guarded([&] { ops_.DeleteSelected(); }); break;
-    case Command::Debug: Guarded([&] { ops_.ShowDebugTrace(); }); break;
+    case Command::Debug: Guarded([&] { documents_->ToggleDebugTrace(); }); break;
     case Command::None: break;
   }
   Render();
@@ -318,5 +323,34 @@ void TRevistoWindow::ApplyRefreshTimer(unsigned intervalMs, bool enabled) {
 }
 
 void TRevistoWindow::Render() { view_.Render(layout_); }
+
+void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expanded) {
+  if (page != PageAll || !documents_) return;
+  const int index = documents_->TVDocs().Contains(node) ? documents_->TVDocs().Node(node).data.DocIndex : -1;
+  if (documents_->Docs().Valid(index)) documents_->Docs().SetExpanded(index, expanded);
+}
+
+void TRevistoWindow::ShowWebPageTab() {
+  if (layout_.pages[PageWebPage].visible) return;
+  layout_.pages[PageWebPage].visible = true;
+  Render();
+}
+
+void TRevistoWindow::ShowHint(const std::wstring& path) {
+  layout_.hintText = path;
+  view_.ShowHint(path);
+}
+
+void TRevistoWindow::AdvanceGauge() { ++layout_.gaugePosition; }
+
+void TRevistoWindow::PumpMessages() { context_.platform.pump.ProcessMessages(); }
+
+void TRevistoWindow::TraceChanged() {
+  layout_.traceVisible = documents_->Tracing();
+  layout_.traceLines = documents_->TraceLines();
+  // The trace memo takes the place of the hidden list page.
+  layout_.hiddenListPageVisible = !layout_.traceVisible;
+  Render();
+}
 
 }  // namespace kalvora::app

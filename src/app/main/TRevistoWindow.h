@@ -13,6 +13,7 @@
 #include "app/main/SubsystemOperations.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "tree/DocumentTree.h"
 
 namespace kalvora::app {
 
@@ -33,7 +34,7 @@ inline constexpr unsigned FinishIntervalMs = 3000;
 // The main window's logic: creation, the start-up timer, the other timers,
 // activation, closing, and the window's own commands. The Win32 window (or a
 // test's fake) forwards its events here and draws Layout().
-class TRevistoWindow : public settings::SettingsIntegration {
+class TRevistoWindow : public settings::SettingsIntegration, public tree::DocumentTreeHost {
  public:
   TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations);
 
@@ -51,12 +52,18 @@ class TRevistoWindow : public settings::SettingsIntegration {
   void OnRecordSelected(int index);
   // The user picked a tab of PageControlTree (a page index, not a tab index).
   void OnPageSelected(int page);
+  // The user expanded or collapsed a node of a tree (a page index); the
+  // model already holds the new state.
+  void OnTreeNodeExpanded(int page, tree::NodeId node, bool expanded);
 
   void ApplyTextSize(int size);
   // "&Settings" items: the Smart Folder Settings dialog.
   void OpenSmartFolderSettings();
 
   MainWindowState& State() { return state_; }
+  // The open record's items and trees; exists from FormCreate on.
+  tree::DocumentTree& Documents() { return *documents_; }
+  bool HasDocuments() const { return documents_ != nullptr; }
   const MainWindowLayout& Layout() const { return layout_; }
   MainWindowLayout& MutableLayout() { return layout_; }
   settings::SettingsStore& Settings() { return store_; }
@@ -72,6 +79,13 @@ class TRevistoWindow : public settings::SettingsIntegration {
   bool IsStartWithWindows() override;
   void ApplySettings() override;
   void ApplyRefreshTimer(unsigned intervalMs, bool enabled) override;
+
+  // DocumentTreeHost
+  void ShowWebPageTab() override;
+  void ShowHint(const std::wstring& path) override;
+  void AdvanceGauge() override;
+  void PumpMessages() override;
+  void TraceChanged() override;
 
  private:
   void TimerFirstRunTimer();
@@ -97,6 +111,7 @@ class TRevistoWindow : public settings::SettingsIntegration {
   settings::TFrmMySettings settingsDialog_;
   settings::SettingsStore store_;
   TAboutBox aboutBox_;
+  std::unique_ptr<tree::DocumentTree> documents_;
   unsigned recFoldersInterval_ = 10000;
   bool recFoldersEnabled_ = false;
 };
