@@ -23,6 +23,13 @@ std::wstring From(const std::wstring& text, std::size_t index) {
   return index < text.size() ? text.substr(index) : std::wstring();
 }
 
+// The folder (a path or file URL) is the top folder its group is named after.
+bool IsTopFolderOf(const std::wstring& folder, const std::wstring& group) {
+  const std::wstring path = capture::StripTrailingBackslash(text::ReplaceAll(folder, L"/", L"\\"));
+  const std::wstring top = capture::StripTrailingBackslash(group);
+  return path == L"file:\\\\\\" + top || path == top;
+}
+
 }  // namespace
 
 void DocumentTree::AddNewFileNameToDocTree(const std::wstring& fileName, const std::wstring& title) {
@@ -59,7 +66,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     if (!isApplication && group.empty()) return;
 
     const int n = docs_.Append(TMyDoc{});
-    const bool newGroup = isApplication || !GroupExists(group);
+    bool newGroup = isApplication || !GroupExists(group);
 
     int kind;
     if (paths_.IsFolderLikePath(path))
@@ -70,6 +77,14 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
       kind = DocTypeWebPage;
     else
       kind = DocTypeApplication;
+
+    // A top folder gets no child: its group node stands for it. When only a
+    // program's entry uses the group, no node shows the group (one named by
+    // its key of 4 characters or more), and the folder would be lost; it
+    // becomes the group's root instead.
+    if (!newGroup && kind == DocTypeFolder && group.size() >= 4 && IsTopFolderOf(path, group) &&
+        all_.FindFirstByText(group) == NoNode)
+      newGroup = true;
 
     TMyDoc entry;
     if (kind == DocTypeFolder) {
@@ -125,9 +140,9 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
 
     // A group node that is the item itself needs no child.
     if (kind == DocTypeFolder) {
+      if (IsTopFolderOf(path, group)) return;
       path = capture::StripTrailingBackslash(text::ReplaceAll(path, L"/", L"\\"));
       group = capture::StripTrailingBackslash(group);
-      if (path == L"file:\\\\\\" + group || path == group) return;
     } else if (kind == DocTypeWebPage) {
       if (path == L"http://" + group || path == L"http://" + group + L"/") return;
     }
@@ -142,7 +157,9 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
 
     std::wstring childText;
     const std::wstring pathLower = Lower(path);
-    if (paths_.IsFolderLikePath(path)) {
+    // By the item's kind: a file URL, rewritten with backslashes above, no
+    // longer looks like a folder path, yet it needs its child all the same.
+    if (kind == DocTypeFolder) {
       childText = pathLower.find(L"file:\\\\\\") != std::wstring::npos ? From(path, 8) : path;
       childText = From(childText, group.size() + 1);
     } else if (const std::size_t at = pathLower.find(L"http://"); at != std::wstring::npos) {
@@ -156,6 +173,9 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     all_.SetImages(allChild, web ? 1 : kind == DocTypeFolder ? 0 : paths_.GetPathIconIndex(childText));
     all_.MutableNode(allChild).data.DocIndex = childIndex;
     if (web) {
+      // The host may have its group from an address of another scheme, so
+      // this can be the first page the "Web Page" tree gets.
+      host_.ShowWebPageTab();
       const NodeId webChild = web_.AddChild(webRoot, title);
       web_.SetImages(webChild, 1);
       web_.MutableNode(webChild).data.DocIndex = childIndex;
