@@ -70,6 +70,9 @@ void TreePages::ShowPage(int page) {
   if (page == shownPage_) return;
   for (size_t index = 0; index < trees_.size(); ++index)
     ::ShowWindow(trees_[index], static_cast<int>(index) == page ? SW_SHOW : SW_HIDE);
+  // Above the tab control, which would otherwise hide it.
+  if (page >= 0)
+    ::SetWindowPos(trees_[static_cast<size_t>(page)], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   shownPage_ = page;
 }
 
