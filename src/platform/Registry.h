@@ -2,6 +2,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kalvora::platform {
 
@@ -9,11 +10,23 @@ enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine };
 // Default: the process's own view. Registry32: the 32-bit programs' view
 // (KEY_WOW64_32KEY), for keys that 64-bit Windows redirects.
 enum class RegistryView { Default, Registry32 };
+// Read: what each call needs (KEY_READ, KEY_SET_VALUE). AllAccess: every
+// call opens the key with KEY_ALL_ACCESS, which a machine-wide key refuses
+// to a user without administrator rights.
+enum class RegistryAccess { Read, AllAccess };
 
 struct RegistryKey {
   RegistryRoot root = RegistryRoot::ClassesRoot;
   std::wstring path;  // below the root, e.g. L".txt" or L"Software\\Microsoft"
   RegistryView view = RegistryView::Default;
+  RegistryAccess access = RegistryAccess::Read;
+};
+
+// One value of a key as the registry enumerates it.
+struct RegistryValue {
+  std::wstring name;  // "" for the key's default value
+  bool isText = false;  // REG_SZ or REG_EXPAND_SZ (not expanded)
+  std::wstring text;    // the text up to its first zero; "" for other types
 };
 
 // A value read as text holds another type (a DWORD, binary data ...).
@@ -35,6 +48,10 @@ class Registry {
   virtual bool WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) = 0;
   // False when the key or value is missing or the deletion is refused.
   virtual bool DeleteValue(const RegistryKey& key, const std::wstring& name) = 0;
+  // Every value of the key in the order the registry enumerates them (the
+  // order they were created in); nullopt when the key does not open with
+  // the key's access.
+  virtual std::optional<std::vector<RegistryValue>> ReadValues(const RegistryKey& key) = 0;
 };
 
 }  // namespace kalvora::platform

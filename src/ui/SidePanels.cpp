@@ -89,7 +89,7 @@ void SidePanels::CreateStartupFilter(HWND parent, HFONT font) {
                       IdStartupFilterList, font, WS_EX_CLIENTEDGE);
   SendToBack(filterGroup_);
   ListView_SetExtendedListViewStyle(filterList_, LVS_EX_FULLROWSELECT);
-  const wchar_t* captions[] = {L"Program", L"Command"};
+  const wchar_t* captions[] = {L"Title", L"Location"};
   for (int column = 0; column < 2; ++column) {
     LVCOLUMNW info = {};
     info.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -111,6 +111,7 @@ void SidePanels::CreateProgressPanel(HWND parent, HFONT font) {
 void SidePanels::Render(const app::MainWindowLayout& layout, const settings::MainWindowSettings& settings) {
   recordListWidth_ = layout.recordListWidth > 0 ? layout.recordListWidth : 120;
   RenderRecordList(layout);
+  RenderStartupFilter(layout);
 
   ::SendMessageW(smartRecord_, BM_SETCHECK, settings.cbSmartRecord ? BST_CHECKED : BST_UNCHECKED, 0);
   const auto& interval = settings.tbRecordInterval;
@@ -154,6 +155,30 @@ void SidePanels::RenderRecordList(const app::MainWindowLayout& layout) {
   }
   if (SelectedRecord() != layout.recordListIndex)
     ::SendMessageW(recordList_, LB_SETCURSEL, static_cast<WPARAM>(layout.recordListIndex), 0);
+}
+
+// Rows: caption = the program's window title, first sub-item = its path.
+void SidePanels::RenderStartupFilter(const app::MainWindowLayout& layout) {
+  if (layout.startupFilterRows == shownFilterRows_) return;
+  ::SendMessageW(filterList_, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(filterList_, LVM_DELETEALLITEMS, 0, 0);
+  int index = 0;
+  for (const app::StartupFilterRow& row : layout.startupFilterRows) {
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(row.title.c_str());
+    const int inserted = static_cast<int>(::SendMessageW(filterList_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (inserted < 0) continue;
+    LVITEMW location = {};
+    location.iSubItem = 1;
+    location.pszText = const_cast<wchar_t*>(row.location.c_str());
+    ::SendMessageW(filterList_, LVM_SETITEMTEXTW, inserted, reinterpret_cast<LPARAM>(&location));
+    ++index;
+  }
+  ::SendMessageW(filterList_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(filterList_, nullptr, TRUE);
+  shownFilterRows_ = layout.startupFilterRows;
 }
 
 RECT SidePanels::Arrange(RECT area) {

@@ -33,6 +33,7 @@ class SidePanels {
   void CreateStartupFilter(HWND parent, HFONT font);
   void CreateProgressPanel(HWND parent, HFONT font);
   void RenderRecordList(const app::MainWindowLayout& layout);
+  void RenderStartupFilter(const app::MainWindowLayout& layout);
 
   HWND statusBar_ = nullptr;
   HWND recordPanel_ = nullptr, recordGroup_ = nullptr, recordList_ = nullptr;
@@ -43,6 +44,7 @@ class SidePanels {
   int recordListWidth_ = 120;
   std::vector<std::wstring> shownRecords_;
   std::vector<std::wstring> shownStatus_;
+  std::vector<app::StartupFilterRow> shownFilterRows_;
 };
 
 }  // namespace kalvora::ui

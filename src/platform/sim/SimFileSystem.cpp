@@ -1,5 +1,6 @@
 #include "platform/sim/SimFileSystem.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/WideText.h"
@@ -19,9 +20,57 @@ std::wstring DriveKey(wchar_t letter) {
   return std::wstring{FoldChar(letter), L':'};
 }
 
+constexpr std::uint32_t kUnwritable = FileAttributeReadOnly | FileAttributeHidden | FileAttributeSystem;
+
+// The order NTFS lists a folder in: names compared by their upper-case form.
+wchar_t UpperChar(wchar_t c) {
+  if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<wchar_t>(c - 32);
+  return c;
+}
+
+bool ListedBefore(const DirectoryEntry& a, const DirectoryEntry& b) {
+  return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                      [](wchar_t x, wchar_t y) { return UpperChar(x) < UpperChar(y); });
+}
+
+// "*" any run of characters, "?" exactly one; both texts folded.
+bool Matches(std::wstring_view mask, std::wstring_view name) {
+  std::size_t m = 0, n = 0, starMask = std::wstring_view::npos, starName = 0;
+  while (n < name.size()) {
+    if (m < mask.size() && (mask[m] == L'?' || mask[m] == name[n])) {
+      ++m;
+      ++n;
+    } else if (m < mask.size() && mask[m] == L'*') {
+      starMask = m++;
+      starName = n;
+    } else if (starMask != std::wstring_view::npos) {
+      m = starMask + 1;
+      n = ++starName;
+    } else {
+      return false;
+    }
+  }
+  while (m < mask.size() && mask[m] == L'*') ++m;
+  return m == mask.size();
+}
+
+// The system's own mask rules on top of the plain wildcards.
+bool MaskMatches(const std::wstring& foldedMask, const std::wstring& name) {
+  const std::wstring folded = Fold(name);
+  if (foldedMask == L"*.*" || Matches(foldedMask, folded)) return true;
+  const std::size_t size = foldedMask.size();
+  return size >= 2 && foldedMask.compare(size - 2, 2, L".*") == 0 &&
+         folded.find(L'.') == std::wstring::npos && Matches(foldedMask.substr(0, size - 2), folded);
+}
+
 }  // namespace
 
 SimFileSystem::SimFileSystem() { AddDrive(L'C'); }
+
+SimFileSystem::Entry SimFileSystem::NewEntry(std::wstring path, bool folder, std::string bytes) const {
+  return Entry{std::move(path), folder, std::move(bytes), folder ? FileAttributeDirectory : FileAttributeArchive,
+               clock_ ? clock_() : 0};
+}
 
 std::optional<std::wstring> SimFileSystem::Normalize(std::wstring_view path) {
   if (path.size() < 2 || !IsLetter(path[0]) || path[1] != L':') return std::nullopt;
@@ -95,7 +144,7 @@ bool SimFileSystem::MakeFolders(const std::wstring& normalized, bool force) {
       if (!e->folder) return false;
     } else {
       if (!force && IsDenied(ParentOf(prefixKey))) return false;
-      entries_[prefixKey] = Entry{prefix, true, {}};
+      entries_[prefixKey] = NewEntry(prefix, true, {});
     }
     pos = next;
   }
@@ -114,19 +163,23 @@ bool SimFileSystem::WriteFile(const std::wstring& path, std::string_view bytes) 
   const Entry* parent = Find(ParentOf(key));
   if (!parent || !parent->folder || IsDenied(ParentOf(key))) return false;
   const Entry* existing = Find(key);
-  if (existing && existing->folder) return false;
+  if (existing && (existing->folder || (existing->attributes & kUnwritable) != 0)) return false;
   if (failNextWrite_) {
     failNextWrite_ = false;
     return false;
   }
-  std::wstring spelled = existing ? existing->path : *n;
+  // A rewrite keeps the name as first spelled and the attributes.
+  Entry written = NewEntry(existing ? existing->path : *n, false, {});
+  if (existing) written.attributes = existing->attributes;
   if (writeBudget_ && bytes.size() > *writeBudget_) {
-    entries_[key] = Entry{spelled, false, std::string(bytes.substr(0, *writeBudget_))};
+    written.bytes = std::string(bytes.substr(0, *writeBudget_));
+    entries_[key] = std::move(written);
     writeBudget_ = 0;
     return false;
   }
   if (writeBudget_) *writeBudget_ -= bytes.size();
-  entries_[key] = Entry{spelled, false, std::string(bytes)};
+  written.bytes = std::string(bytes);
+  entries_[key] = std::move(written);
   ++writeCount_;
   return true;
 }
@@ -145,6 +198,7 @@ bool SimFileSystem::RemoveFile(const std::wstring& path) {
   std::wstring key = Fold(*n);
   auto it = entries_.find(key);
   if (it == entries_.end() || it->second.folder || IsDenied(ParentOf(key))) return false;
+  if ((it->second.attributes & FileAttributeReadOnly) != 0) return false;
   entries_.erase(it);
   return true;
 }
@@ -162,15 +216,45 @@ bool SimFileSystem::MoveFileOver(const std::wstring& from, const std::wstring& t
   const Entry* existing = Find(targetKey);
   if (existing && existing->folder) return false;
   if (sourceKey == targetKey) return true;
-  std::wstring spelled = existing ? existing->path : *target;
-  Entry moved{spelled, false, std::move(it->second.bytes)};
+  if (existing && (existing->attributes & FileAttributeReadOnly) != 0) return false;
+  // The moved file keeps its attributes and time.
+  Entry moved = std::move(it->second);
+  moved.path = existing ? existing->path : *target;
   entries_.erase(it);
   entries_[targetKey] = std::move(moved);
   return true;
 }
 
-// Folder listings are filled in with the file search.
-std::vector<DirectoryEntry> SimFileSystem::FindFiles(const std::wstring&) { return {}; }
+DirectoryEntry SimFileSystem::Listed(std::wstring name, const Entry& entry) const {
+  return DirectoryEntry{std::move(name), entry.attributes, entry.folder ? 0 : entry.bytes.size(), entry.lastWriteTime};
+}
+
+std::vector<DirectoryEntry> SimFileSystem::FindFiles(const std::wstring& pattern) {
+  std::vector<DirectoryEntry> found;
+  const std::size_t slash = pattern.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return found;
+  const std::wstring mask = Fold(pattern.substr(slash + 1));
+  if (mask.empty() || mask.find_first_of(L"<>:\"|") != std::wstring::npos) return found;
+  auto folder = Normalize(pattern.substr(0, slash + 1));
+  if (!folder) return found;
+  const std::wstring key = Fold(*folder);
+  const Entry* self = Find(key);
+  if (!self || !self->folder) return found;
+  if (key.size() > 2) {  // a drive's root has no "." and ".."
+    if (MaskMatches(mask, L".")) found.push_back(Listed(L".", *self));
+    if (MaskMatches(mask, L"..")) found.push_back(Listed(L"..", *Find(ParentOf(key))));
+  }
+  const std::size_t dots = found.size();
+  const std::wstring prefix = key + L'\\';
+  for (auto it = entries_.lower_bound(prefix); it != entries_.end(); ++it) {
+    if (it->first.compare(0, prefix.size(), prefix) != 0) break;
+    if (it->first.find(L'\\', prefix.size()) != std::wstring::npos) continue;
+    std::wstring name = it->second.path.substr(prefix.size());
+    if (MaskMatches(mask, name)) found.push_back(Listed(std::move(name), it->second));
+  }
+  std::sort(found.begin() + static_cast<std::ptrdiff_t>(dots), found.end(), ListedBefore);
+  return found;
+}
 
 std::vector<std::wstring> SimFileSystem::ListFolder(const std::wstring& path) const {
   std::vector<std::wstring> names;
@@ -194,13 +278,37 @@ void SimFileSystem::AddFile(const std::wstring& path, std::string_view bytes) {
   std::wstring key = Fold(*n);
   const Entry* existing = Find(key);
   if (existing && existing->folder) throw std::logic_error("AddFile: a folder is in the way: " + text::WideToUtf8(path));
-  entries_[key] = Entry{existing ? existing->path : *n, false, std::string(bytes)};
+  entries_[key] = NewEntry(existing ? existing->path : *n, false, std::string(bytes));
+}
+
+void SimFileSystem::AddFolder(const std::wstring& path) {
+  auto n = Normalize(path);
+  if (!n || !MakeFolders(*n, true))
+    throw std::logic_error("AddFolder: no drive or a file in the way: " + text::WideToUtf8(path));
+}
+
+SimFileSystem::Entry& SimFileSystem::Existing(const std::wstring& path, const char* caller) {
+  auto n = Normalize(path);
+  auto it = n ? entries_.find(Fold(*n)) : entries_.end();
+  if (it == entries_.end()) throw std::logic_error(std::string(caller) + ": no such entry: " + text::WideToUtf8(path));
+  return it->second;
+}
+
+void SimFileSystem::SetAttributes(const std::wstring& path, std::uint32_t attributes) {
+  Entry& entry = Existing(path, "SetAttributes");
+  attributes &= ~static_cast<std::uint32_t>(FileAttributeDirectory | FileAttributeNormal);
+  if (entry.folder) attributes |= FileAttributeDirectory;
+  entry.attributes = attributes != 0 ? attributes : FileAttributeNormal;
+}
+
+void SimFileSystem::SetLastWriteTime(const std::wstring& path, std::uint64_t fileTime) {
+  Existing(path, "SetLastWriteTime").lastWriteTime = fileTime;
 }
 
 void SimFileSystem::AddDrive(wchar_t letter) {
   if (!IsLetter(letter)) throw std::logic_error("AddDrive: not a drive letter");
   std::wstring key = DriveKey(letter);
-  if (!Find(key)) entries_[key] = Entry{std::wstring{static_cast<wchar_t>(FoldChar(letter) - 32), L':'}, true, {}};
+  if (!Find(key)) entries_[key] = NewEntry(std::wstring{static_cast<wchar_t>(FoldChar(letter) - 32), L':'}, true, {});
 }
 
 void SimFileSystem::RemoveDrive(wchar_t letter) {

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -15,6 +17,10 @@ namespace kalvora::platform::sim {
 // paths with a drive letter; letter case is ignored and the case of the
 // first spelling is kept. File contents are raw bytes, so callers choose the
 // encoding (UTF-16 files, ANSI profile files) as on the real disk.
+// Entries carry attributes (new files are archive, folders directory) and a
+// last write time taken from the clock when they are created or written.
+// As on the real disk, a read-only file can be neither written, replaced
+// nor removed, and a hidden or system file cannot be rewritten.
 class SimFileSystem final : public FileSystem {
  public:
   SimFileSystem();  // one drive, C:
@@ -33,6 +39,11 @@ class SimFileSystem final : public FileSystem {
   // and the target must not be a folder. Write faults do not apply: a move
   // writes no data.
   bool MoveFileOver(const std::wstring& from, const std::wstring& to) override;
+  // As FindFirstFileW/FindNextFileW on NTFS: "." and ".." first in a folder
+  // other than a drive's root when the mask matches them, then the matching
+  // entries in the order of their upper-case names. Masks: "*" any run of
+  // characters, "?" one character, "*.*" everything, and "name.*" also
+  // matches "name" without a dot.
   std::vector<DirectoryEntry> FindFiles(const std::wstring& pattern) override;
   // Names (not paths) of the folder's entries, ordered ignoring case.
   std::vector<std::wstring> ListFolder(const std::wstring& path) const;
@@ -41,6 +52,18 @@ class SimFileSystem final : public FileSystem {
   // denied folders and write faults. Throws std::logic_error when the path
   // cannot hold a file (no such drive, a file in the way).
   void AddFile(const std::wstring& path, std::string_view bytes);
+  // Test setup: the folder with every missing parent, as AddFile makes them.
+  void AddFolder(const std::wstring& path);
+  // Test setup: the attribute bits of an existing file or folder (read-only,
+  // hidden, system, archive ...); the directory bit follows the entry's kind
+  // and a file left with none reads as FileAttributeNormal. Throws
+  // std::logic_error when there is no such entry.
+  void SetAttributes(const std::wstring& path, std::uint32_t attributes);
+  // Test setup: the entry's last write time (FILETIME). Throws like SetAttributes.
+  void SetLastWriteTime(const std::wstring& path, std::uint64_t fileTime);
+  // Where created and written entries take their last write time from
+  // (FILETIME); without a clock they get 0.
+  void SetClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
   void AddDrive(wchar_t letter);
   // Takes the drive away with everything on it (a removed USB stick).
   void RemoveDrive(wchar_t letter);
@@ -71,8 +94,15 @@ class SimFileSystem final : public FileSystem {
     std::wstring path;  // as first spelled
     bool folder = false;
     std::string bytes;
+    std::uint32_t attributes = 0;
+    std::uint64_t lastWriteTime = 0;
   };
   const Entry* Find(const std::wstring& key) const;
+  // A new entry stamped with the clock.
+  Entry NewEntry(std::wstring path, bool folder, std::string bytes) const;
+  // The existing entry of a test-setup path; throws std::logic_error otherwise.
+  Entry& Existing(const std::wstring& path, const char* caller);
+  DirectoryEntry Listed(std::wstring name, const Entry& entry) const;
   bool IsDenied(const std::wstring& key) const;
   // Creates missing folders up to the normalised path; false when a file is
   // in the way, the drive is missing or (unless forced) a folder is denied.
@@ -83,6 +113,7 @@ class SimFileSystem final : public FileSystem {
   bool failNextWrite_ = false;
   std::optional<std::size_t> writeBudget_;
   std::size_t writeCount_ = 0;
+  std::function<std::uint64_t()> clock_;
 };
 
 }  // namespace kalvora::platform::sim

@@ -13,6 +13,8 @@ std::wstring CleanPath(const std::wstring& path) {
   return out;
 }
 
+bool IsText(RegistryType type) { return type == RegistryType::String || type == RegistryType::ExpandString; }
+
 std::wstring Join(const std::wstring& a, const std::wstring& b) { return b.empty() ? a : a + L'\\' + b; }
 
 std::wstring Redirected32(const std::wstring& machinePath) {
@@ -51,20 +53,44 @@ SimRegistry::Key& SimRegistry::Make(const std::wstring& location) {
   return keys_[location];
 }
 
+SimRegistry::Value* SimRegistry::Key::Find(const std::wstring& name) {
+  for (Value& value : values)
+    if (EqualsFolded(value.name, name)) return &value;
+  return nullptr;
+}
+
+SimRegistry::Key* SimRegistry::Open(const RegistryKey& key) {
+  const std::wstring location = Location(key, false);
+  if (key.access == RegistryAccess::AllAccess && Refused(location)) return nullptr;
+  auto k = keys_.find(location);
+  return k == keys_.end() ? nullptr : &k->second;
+}
+
 bool SimRegistry::KeyExists(const RegistryKey& key) {
   const std::wstring location = Location(key, false);
+  if (key.access == RegistryAccess::AllAccess && Refused(location)) return false;
   return location == L"hkcu" || location == L"hklm" || keys_.count(location) > 0;
 }
 
 std::optional<std::wstring> SimRegistry::ReadString(const RegistryKey& key, const std::wstring& name) {
-  auto k = keys_.find(Location(key, false));
-  if (k == keys_.end()) return std::nullopt;
-  auto v = k->second.values.find(Fold(name));
-  if (v == k->second.values.end()) return std::nullopt;
-  if (v->second.type != RegistryType::String && v->second.type != RegistryType::ExpandString)
+  Key* k = Open(key);
+  const Value* v = k ? k->Find(name) : nullptr;
+  if (!v) return std::nullopt;
+  if (!IsText(v->type))
     throw RegistryTypeError("registry value is not text: " + text::WideToUtf8(key.path) + "\\" +
                             text::WideToUtf8(name));
-  return v->second.data;
+  return v->data;
+}
+
+std::optional<std::vector<RegistryValue>> SimRegistry::ReadValues(const RegistryKey& key) {
+  Key* k = Open(key);
+  if (!k) return std::nullopt;
+  std::vector<RegistryValue> values;
+  for (const Value& v : k->values) {
+    const bool isText = IsText(v.type);
+    values.push_back(RegistryValue{v.name, isText, isText ? v.data : std::wstring()});
+  }
+  return values;
 }
 
 bool SimRegistry::Refused(const std::wstring& location) const {
@@ -83,12 +109,26 @@ bool SimRegistry::DeleteValue(const RegistryKey& key, const std::wstring& name) 
   const std::wstring location = Location(key, false);
   if (Refused(location)) return false;
   auto k = keys_.find(location);
-  return k != keys_.end() && k->second.values.erase(Fold(name)) > 0;
+  if (k == keys_.end()) return false;
+  auto& values = k->second.values;
+  for (auto v = values.begin(); v != values.end(); ++v) {
+    if (EqualsFolded(v->name, name)) {
+      values.erase(v);
+      return true;
+    }
+  }
+  return false;
 }
 
 void SimRegistry::SetValue(const RegistryKey& key, const std::wstring& name, RegistryType type,
                            const std::wstring& data) {
-  Make(Location(key, true)).values[Fold(name)] = Value{type, data};
+  Key& k = Make(Location(key, true));
+  if (Value* existing = k.Find(name)) {
+    existing->type = type;
+    existing->data = data;
+  } else {
+    k.values.push_back(Value{name, type, data});
+  }
 }
 
 void SimRegistry::CreateKey(const RegistryKey& key) { Make(Location(key, true)); }

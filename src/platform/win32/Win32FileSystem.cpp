@@ -77,8 +77,25 @@ struct FileHandle {
 
 }  // namespace
 
-// Folder listings are filled in with the file search.
-std::vector<DirectoryEntry> Win32FileSystem::FindFiles(const std::wstring&) { return {}; }
+std::vector<DirectoryEntry> Win32FileSystem::FindFiles(const std::wstring& pattern) {
+  std::vector<DirectoryEntry> entries;
+  WIN32_FIND_DATAW data{};
+  // The wide functions: the 8-bit ones turn letters outside the code page
+  // into '?' and the names found could not be opened again.
+  HANDLE search = ::FindFirstFileW(pattern.c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return entries;
+  do {
+    DirectoryEntry entry;
+    entry.name = data.cFileName;
+    entry.attributes = data.dwFileAttributes;
+    entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entry.lastWriteTime =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    entries.push_back(std::move(entry));
+  } while (::FindNextFileW(search, &data));
+  ::FindClose(search);
+  return entries;
+}
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::wstring& path) {
   FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "common/WideText.h"
 
 namespace kalvora::platform::win32 {
@@ -19,8 +23,21 @@ HKEY RootKey(RegistryRoot root) {
   return HKEY_CLASSES_ROOT;
 }
 
-REGSAM Access(const RegistryKey& key, REGSAM access) {
-  return access | (key.view == RegistryView::Registry32 ? KEY_WOW64_32KEY : 0);
+// The rights a call needs, or all rights when the key asks for them.
+REGSAM Access(const RegistryKey& key, REGSAM needed) {
+  const REGSAM rights = key.access == RegistryAccess::AllAccess ? KEY_ALL_ACCESS : needed;
+  return rights | (key.view == RegistryView::Registry32 ? KEY_WOW64_32KEY : 0);
+}
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
+// Stored text need not end with a zero, and may hold more than one.
+std::wstring TextUpToZero(const std::vector<BYTE>& data, DWORD bytes) {
+  std::wstring text(bytes / sizeof(wchar_t), L'\0');
+  if (!text.empty()) std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+  const std::size_t zero = text.find(L'\0');
+  if (zero != std::wstring::npos) text.resize(zero);
+  return text;
 }
 
 // An open key, closed when it goes out of scope.
@@ -52,7 +69,7 @@ std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, co
   DWORD size = 0;
   LONG result = ::RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, nullptr, &size);
   if (result != ERROR_SUCCESS) return std::nullopt;
-  if (type != REG_SZ && type != REG_EXPAND_SZ)
+  if (!IsText(type))
     throw RegistryTypeError("registry value is not text: " + text::WideToUtf8(key.path) + "\\" +
                             text::WideToUtf8(name));
   // The value may change between the calls; read until it fits.
@@ -66,7 +83,7 @@ std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, co
     if (result == ERROR_SUCCESS) value.resize(bytes / sizeof(wchar_t));
   } while (result == ERROR_MORE_DATA);
   if (result != ERROR_SUCCESS) return std::nullopt;
-  if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError("registry value changed its type");
+  if (!IsText(type)) throw RegistryTypeError("registry value changed its type");
   // Stored text need not end with a zero, and may hold more than one.
   const std::size_t zero = value.find(L'\0');
   if (zero != std::wstring::npos) value.resize(zero);
@@ -87,6 +104,43 @@ bool Win32Registry::WriteString(const RegistryKey& key, const std::wstring& name
 bool Win32Registry::DeleteValue(const RegistryKey& key, const std::wstring& name) {
   OpenKey open(key, KEY_SET_VALUE);
   return open.get() != nullptr && ::RegDeleteValueW(open.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::optional<std::vector<RegistryValue>> Win32Registry::ReadValues(const RegistryKey& key) {
+  OpenKey open(key, KEY_READ);
+  if (open.get() == nullptr) return std::nullopt;
+  DWORD longestName = 0;
+  DWORD largestData = 0;
+  if (::RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+                         &largestData, nullptr, nullptr) != ERROR_SUCCESS)
+    return std::nullopt;
+  std::vector<RegistryValue> values;
+  std::wstring name(longestName + 1, L'\0');
+  std::vector<BYTE> data(largestData + sizeof(wchar_t));
+  for (DWORD index = 0;;) {
+    DWORD nameLength = static_cast<DWORD>(name.size());
+    DWORD type = 0;
+    DWORD bytes = static_cast<DWORD>(data.size());
+    const LONG result = ::RegEnumValueW(open.get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &bytes);
+    if (result == ERROR_NO_MORE_ITEMS) break;
+    if (result == ERROR_MORE_DATA) {
+      // A value grew since the key was asked for its sizes: ask again.
+      if (::RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+                             &largestData, nullptr, nullptr) != ERROR_SUCCESS)
+        break;
+      name.assign(std::max<std::size_t>(name.size(), longestName + 1) * 2, L'\0');
+      data.assign(std::max<std::size_t>(data.size(), largestData + sizeof(wchar_t)) * 2, 0);
+      continue;
+    }
+    if (result != ERROR_SUCCESS) break;
+    RegistryValue value;
+    value.name.assign(name.data(), nameLength);
+    value.isText = IsText(type);
+    if (value.isText) value.text = TextUpToZero(data, bytes);
+    values.push_back(std::move(value));
+    ++index;
+  }
+  return values;
 }
 
 }  // namespace kalvora::platform::win32
