@@ -16,6 +16,7 @@
 #include "platform/SystemInfo.h"
 #include "platform/SystemText.h"
 #include "platform/WindowManager.h"
+#include "platform/XmlDom.h"
 
 namespace kalvora::platform {
 
@@ -39,6 +40,7 @@ struct Platform {
   ShellPlaces& places;
   Drives& drives;
   ImageLists& imageLists;
+  XmlDom& xml;
 };
 
 }  // namespace kalvora::platform

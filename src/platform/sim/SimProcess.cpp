@@ -15,7 +15,7 @@ platform::Platform SimProcess::Platform() {
                             machine_.windows(), system_,           shell_,              pump_,
                             dialogs_,          machine_.links(),    machine_.installer(),
                             machine_.registry(), environment_,     machine_.text(), places_,
-                            machine_.drives(), imageLists_};
+                            machine_.drives(), imageLists_, xml_};
 }
 
 }  // namespace kalvora::platform::sim

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimDialogService.h"
 #include "platform/sim/SimEnvironment.h"
+#include "platform/sim/LibXmlDom.h"
 #include "platform/sim/SimImageLists.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimMessagePump.h"
@@ -36,6 +37,7 @@ class SimProcess {
   SimEnvironment& environment() { return environment_; }
   SimShellPlaces& places() { return places_; }
   SimImageLists& imageLists() { return imageLists_; }
+  LibXmlDom& xml() { return xml_; }
 
   // Every service this process sees, for the system's code.
   platform::Platform Platform();
@@ -50,6 +52,7 @@ class SimProcess {
   SimEnvironment environment_;
   SimShellPlaces places_;
   SimImageLists imageLists_{machine_.files()};
+  LibXmlDom xml_;
 };
 
 }  // namespace kalvora::platform::sim

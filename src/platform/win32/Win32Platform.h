@@ -16,6 +16,7 @@
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32SystemText.h"
 #include "platform/win32/Win32WindowManager.h"
+#include "platform/win32/Win32XmlDom.h"
 
 namespace kalvora::platform::win32 {
 
@@ -43,6 +44,7 @@ class Win32Platform {
   Win32ShellPlaces places_;
   Win32ImageLists imageLists_;
   Win32Drives drives_;
+  Win32XmlDom xml_;
 };
 
 }  // namespace kalvora::platform::win32
