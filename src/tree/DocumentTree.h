@@ -46,6 +46,7 @@ class DocumentTree {
   DocTable& Docs() { return docs_; }
   RecentDocList& RecentDocs() { return recent_; }
   PathTests& Paths() { return paths_; }
+  DocumentTreeHost& Host() { return host_; }
   // The "All" tree's image list: the stock pictures, then icons taken
   // from files as items arrive.
   platform::ImageListHandle ImageList222() const { return imageList_; }

@@ -1,0 +1,245 @@
+#include "records/RecordLibrary.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cwctype>
+#include <utility>
+
+#include "capture/PathText.h"
+#include "common/WideText.h"
+#include "records/SafeFileWrite.h"
+#include "records/TreeStateFile.h"
+#include "settings/SettingsFile.h"
+
+namespace kalvora::records {
+namespace {
+
+// Walks over the folder listing and the tree's groups stop here.
+constexpr std::size_t kWalkLimit = 5000;
+constexpr int kMaxSequence = 1000;
+
+template <typename Step>
+void Guarded(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+std::wstring Piece(const std::wstring& text, std::size_t from, std::size_t count) {
+  return from < text.size() ? text.substr(from, count) : std::wstring();
+}
+
+bool EndsWithIgnoringCase(const std::wstring& text, const std::wstring& tail) {
+  return text.size() >= tail.size() &&
+         text::EqualsIgnoringAsciiCase(std::wstring_view(text).substr(text.size() - tail.size()), tail);
+}
+
+}  // namespace
+
+RecordLibrary::RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents,
+                             app::MainWindowState& state, app::MainWindowLayout& layout,
+                             settings::SettingsStore& store, RecordLibraryServices services)
+    : platform_(platform),
+      documents_(documents),
+      state_(state),
+      layout_(layout),
+      store_(store),
+      services_(std::move(services)) {}
+
+std::wstring RecordLibrary::RecordDateText(const platform::LocalDateTime& date) {
+  // English month names: the list's sort key knows only these, and they
+  // keep the records in date order.
+  static const wchar_t* const kMonths[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                                           L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
+  const int month = std::clamp(date.month, 1, 12);
+  wchar_t buffer[32];
+  std::swprintf(buffer, 32, L"%ls %02d,%04d", kMonths[month - 1], date.day, date.year);
+  return buffer;
+}
+
+std::wstring RecordLibrary::RecordSortKey(const std::wstring& fileName) {
+  const std::wstring base = fileName.size() > 8 ? fileName.substr(0, fileName.size() - 8) : std::wstring();
+  std::wstring month = text::LowerAscii(Piece(base, 0, 3));
+  static const wchar_t* const kMonths[] = {L"jan", L"feb", L"mar", L"apr", L"may", L"jun",
+                                           L"jul", L"aug", L"sep", L"oct", L"nov", L"dec"};
+  for (int i = 0; i < 12; ++i) {
+    if (month == kMonths[i]) {
+      wchar_t number[3];
+      std::swprintf(number, 3, L"%02d", i + 1);
+      month = number;
+      break;
+    }
+  }
+  return Piece(base, 7, 4) + month + Piece(base, 4, 2) + Piece(base, 12, 3);
+}
+
+std::wstring RecordLibrary::TreeStatePathOf(const std::wstring& recordPath) {
+  return capture::PathWithoutExtension(recordPath) + TreeStateExtension;
+}
+
+std::wstring RecordLibrary::NewRecordPath() {
+  const std::wstring folder = store_.RecordFolder();
+  if (!platform_.files.DirectoryExists(folder) && !platform_.files.CreateDirectoryTree(folder)) return {};
+  const std::wstring stem = folder + RecordDateText(platform_.system.LocalNow()) + L"_";
+  auto pathFor = [&](int n) {
+    wchar_t sequence[16];
+    std::swprintf(sequence, 16, L"%.3d", n);
+    return stem + sequence + RecordExtension;
+  };
+  for (int n = 1; n <= kMaxSequence; ++n)
+    if (!platform_.files.FileExists(pathFor(n))) return pathFor(n);
+  return pathFor(1);  // all taken: the first is written over
+}
+
+bool RecordLibrary::RefreshRecordList() {
+  const std::wstring folder = store_.RecordFolder();
+  std::vector<std::wstring> names;
+  const auto entries = platform_.files.FindFiles(folder + L"*.*");
+  for (std::size_t i = 0; i < entries.size() && i < kWalkLimit; ++i) {
+    const auto& entry = entries[i];
+    if (entry.attributes & platform::FileAttributeDirectory) continue;
+    if (text::EqualsIgnoringAsciiCase(capture::FileExtension(entry.name), RecordExtension))
+      names.push_back(entry.name);
+  }
+  std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+    return RecordSortKey(a) < RecordSortKey(b);
+  });
+  const std::wstring current = capture::FileName(state_.CurrentRecordPath);
+  layout_.recordList.clear();
+  layout_.recordListIndex = -1;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    layout_.recordList.push_back(capture::NameBeforeLastDot(names[i]));
+    if (names[i] == current) layout_.recordListIndex = static_cast<int>(i);
+  }
+  return !names.empty();
+}
+
+void RecordLibrary::SelectCurrentRecord() {
+  const std::wstring current = capture::FileName(text::Trim(state_.CurrentRecordPath));
+  for (std::size_t i = 0; i < layout_.recordList.size(); ++i) {
+    if (layout_.recordList[i] + RecordExtension == current) {
+      layout_.recordListIndex = static_cast<int>(i);
+      store_.WriteRecordListIndex(layout_.recordListIndex);
+      return;
+    }
+  }
+}
+
+bool RecordLibrary::HasSelection() const {
+  return layout_.recordListIndex >= 0 && layout_.recordListIndex < static_cast<int>(layout_.recordList.size());
+}
+
+std::wstring RecordLibrary::SelectedRecordPath() const {
+  return store_.RecordFolder() + layout_.recordList[static_cast<std::size_t>(layout_.recordListIndex)] +
+         RecordExtension;
+}
+
+void RecordLibrary::OpenSelectedRecord() {
+  state_.LoadingFlag = true;
+  if (layout_.recordListIndex < 0) {
+    state_.LoadingFlag = false;
+    return;
+  }
+  documents_.TVDocs().BeginUpdate();
+  Guarded([&] {
+    if (HasSelection()) {
+      state_.CurrentRecordPath = SelectedRecordPath();
+      layout_.statusPanels[0].text = L"   File Name :" + state_.CurrentRecordPath + L" selected.";
+      layout_.statusPanels[1].text = L" Location :" + store_.RecordFolder();
+      documents_.Clear();
+      services_.loadRecord(state_.CurrentRecordPath);
+    }
+    platform_.pump.ProcessMessages();
+    RestoreTreeState(TreeStatePathOf(state_.CurrentRecordPath));
+    store_.WriteRecordListIndex(layout_.recordListIndex);
+  });
+  documents_.TVDocs().EndUpdate();
+  layout_.progressPanelVisible = false;
+  state_.LoadingFlag = false;
+  if (services_.render) services_.render();
+}
+
+void RecordLibrary::SaveCurrentTree() {
+  if (state_.FolderRecordFlag) {
+    state_.FolderRecordFlag = false;
+  } else if (state_.NewRecordFlag) {
+    state_.CurrentRecordPath = NewRecordPath();
+  } else if (!layout_.recordList.empty() && HasSelection()) {
+    state_.CurrentRecordPath = SelectedRecordPath();
+  } else {
+    state_.CurrentRecordPath = NewRecordPath();
+  }
+  documents_.AddDebugLine(L"tmpFilePath");
+  if (state_.CurrentRecordPath.empty()) return;  // no record folder: nothing to save into
+  const std::size_t cut = state_.CurrentRecordPath.find_last_of(L"\\");
+  const std::wstring folder = cut == std::wstring::npos ? std::wstring() : state_.CurrentRecordPath.substr(0, cut + 1);
+  // Until the record folder can be chosen anew, a folder that cannot be
+  // made drops the save.
+  if (!folder.empty() && !platform_.files.DirectoryExists(folder) && !platform_.files.CreateDirectoryTree(folder))
+    return;
+  WriteAndRefresh(state_.CurrentRecordPath);
+}
+
+void RecordLibrary::WriteAndRefresh(const std::wstring& recordPath) {
+  Guarded([&] {
+    // The state file follows only a record that was written.
+    if (!services_.writeRecord(recordPath)) return;
+    SaveTreeState(TreeStatePathOf(recordPath));
+    RefreshRecordList();
+  });
+}
+
+void RecordLibrary::SaveIntoSelectedRecord() {
+  Guarded([&] {
+    if (layout_.recordList.empty()) SaveCurrentTree();
+    if (HasSelection()) WriteAndRefresh(SelectedRecordPath());
+  });
+}
+
+void RecordLibrary::SaveAndRefresh() {
+  SaveCurrentTree();
+  platform_.pump.ProcessMessages();
+  RefreshRecordList();
+  platform_.pump.ProcessMessages();
+  SelectCurrentRecord();
+  platform_.pump.ProcessMessages();
+  documents_.Host().ShowHint(L"Finish.");
+  if (services_.render) services_.render();
+}
+
+void RecordLibrary::SaveTreeState(const std::wstring& statePath) {
+  std::vector<std::wstring> lines;
+  const auto& tree = documents_.TVDocs();
+  const auto& roots = tree.Roots();
+  for (std::size_t i = 0; i < roots.size() && i < kWalkLimit; ++i) {
+    const auto& node = tree.Node(roots[i]);
+    lines.push_back(!node.children.empty() && node.expanded ? L"1" : L"0");
+  }
+  WriteFileSafely(platform_.files, statePath, EncodeTreeStateLines(lines));
+}
+
+void RecordLibrary::RestoreTreeState(const std::wstring& statePath) {
+  Guarded([&] {
+    auto bytes = platform_.files.ReadFile(statePath);
+    if (!bytes) return;
+    std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text);
+    auto& tree = documents_.TVDocs();
+    const std::size_t count = std::min(tree.Roots().size(), kWalkLimit);
+    // New groups go on top, so the states a short file lacks are the first ones.
+    if (lines.size() < count) lines.insert(lines.begin(), count - lines.size(), L"0");
+    const std::vector<tree::NodeId> roots = tree.Roots();
+    for (std::size_t i = 0; i < count && i < lines.size(); ++i) {
+      if (tree.Node(roots[i]).children.empty()) continue;
+      const bool expanded = settings::ParseSettingsInteger(lines[i]).value_or(0) == 1;
+      tree.SetExpanded(roots[i], expanded);
+    }
+  });
+}
+
+void RecordLibrary::AllTreeExpansionChanged() {
+  if (state_.LoadingFlag || state_.CurrentRecordPath.empty()) return;
+  SaveTreeState(TreeStatePathOf(state_.CurrentRecordPath));
+}
+
+}  // namespace kalvora::records

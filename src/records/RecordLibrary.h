@@ -1,0 +1,71 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "app/main/MainWindowLayout.h"
+#include "app/main/MainWindowState.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+#include "tree/DocumentTree.h"
+
+namespace kalvora::records {
+
+inline constexpr const wchar_t* RecordExtension = L".revisto";
+inline constexpr const wchar_t* TreeStateExtension = L".revistotreesel";
+inline constexpr const wchar_t* RecentFoldersRecordName = L"Recent Folders";
+
+// What the library needs of the record file and of the window.
+struct RecordLibraryServices {
+  // Writes the All tree to a record file; false when nothing was written.
+  std::function<bool(const std::wstring& path)> writeRecord;
+  // Empties the table and fills the trees from a record file.
+  std::function<void(const std::wstring& path)> loadRecord;
+  // Draws the window's layout again.
+  std::function<void()> render;
+};
+
+// The folder of record files and the window's list of them (LbRECs): new
+// record names, the sorted list, loading the selected record, saving the
+// All tree, and the tree-state file beside each record that keeps groups
+// expanded.
+class RecordLibrary {
+ public:
+  RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents, app::MainWindowState& state,
+                app::MainWindowLayout& layout, settings::SettingsStore& store, RecordLibraryServices services);
+
+  // A record path that does not exist yet: "mmm dd,yyyy_%.3d.revisto" in the
+  // record folder; "" when the folder cannot be created.
+  std::wstring NewRecordPath();
+  // Rebuilds LbRECs from the folder; true when any record exists.
+  bool RefreshRecordList();
+  void SelectCurrentRecord();
+  void OpenSelectedRecord();
+  void SaveCurrentTree();
+  void SaveIntoSelectedRecord();
+  void SaveAndRefresh();
+  void WriteAndRefresh(const std::wstring& recordPath);
+  void SaveTreeState(const std::wstring& statePath);
+  void RestoreTreeState(const std::wstring& statePath);
+  // A node of the All tree was expanded or collapsed by the user.
+  void AllTreeExpansionChanged();
+
+  // "Mar 05,2012" for 5 March 2012.
+  static std::wstring RecordDateText(const platform::LocalDateTime& date);
+  // Year, month number, day and sequence of a record file name, so dated
+  // records sort by date; other names sort by what their letters give.
+  static std::wstring RecordSortKey(const std::wstring& fileName);
+  static std::wstring TreeStatePathOf(const std::wstring& recordPath);
+
+ private:
+  std::wstring SelectedRecordPath() const;
+  bool HasSelection() const;
+
+  platform::Platform platform_;
+  tree::DocumentTree& documents_;
+  app::MainWindowState& state_;
+  app::MainWindowLayout& layout_;
+  settings::SettingsStore& store_;
+  RecordLibraryServices services_;
+};
+
+}  // namespace kalvora::records
