@@ -24,6 +24,7 @@ enum MainControlId : int {
   IdGauge,                     // Gauge1
   IdHint,                      // PnlHint
   IdStopButton,
+  IdTraceMemo = 180,           // TntMemo1, the debug trace
 };
 
 }  // namespace kalvora::ui

@@ -77,6 +77,7 @@ void MainWindow::CreateControls() {
   font_ = MakeArial(ControlFontPoints);
   pages_.Create(window_, font_.Get());
   panels_.Create(window_, font_.Get());
+  trace_.Create(window_, font_.Get());
   menuBar_ = BuildMenuBar(app::MainMenu1(), DefaultLayout());
 }
 
@@ -91,6 +92,7 @@ void MainWindow::Render(const app::MainWindowLayout& layout) {
   static const settings::MainWindowSettings defaults;
   pages_.Render(layout);
   panels_.Render(layout, logic_ ? logic_->WindowSettings() : defaults);
+  trace_.Render(layout);
   RenderMenuBar(layout);
   Arrange();
 }
@@ -105,7 +107,7 @@ void MainWindow::RenderMenuBar(const app::MainWindowLayout& layout) {
 void MainWindow::Arrange() {
   RECT client = {};
   ::GetClientRect(window_, &client);
-  RECT rest = panels_.Arrange(client);
+  RECT rest = trace_.Arrange(panels_.Arrange(client));
   const int margin = ScaleForDpi(TreeMargin);
   ::InflateRect(&rest, -margin, -margin);
   if (rest.right < rest.left) rest.right = rest.left;

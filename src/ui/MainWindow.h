@@ -6,6 +6,7 @@
 #include "ui/Accelerators.h"
 #include "ui/Fonts.h"
 #include "ui/SidePanels.h"
+#include "ui/TraceMemo.h"
 #include "ui/TreePages.h"
 
 namespace kalvora::ui {
@@ -58,6 +59,7 @@ class MainWindow : public app::MainWindowView {
   Font font_;
   TreePages pages_;
   SidePanels panels_;
+  TraceMemo trace_;
   Accelerators accelerators_;
   HMENU menuBar_ = nullptr;
   bool showMaximized_ = false;

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "support/WindowHarness.h"
+
+namespace kalvora::testing {
+namespace {
+
+using app::Command;
+
+TEST(MainWindowTrees, TheViewShowsTheFourTreesAndTheWebTabAppearsWithTheFirstPage) {
+  WindowHarness h;
+  auto& window = h.Create();
+  auto& documents = window.Documents();
+  EXPECT_EQ(h.view.trees[app::PageAll], &documents.TVDocs());
+  EXPECT_EQ(h.view.trees[app::PageWebPage], &documents.TVDoc());
+  EXPECT_EQ(h.view.allTreeImages, documents.ImageList222());
+  EXPECT_EQ(h.process.imageLists().Images(documents.ImageList222()).size(), 78u);
+
+  documents.AddItem(L"http://www.example.com/a.html", L"A page");
+  EXPECT_TRUE(h.view.shown.pages[app::PageWebPage].visible);
+  documents.ItemInTree(L"http://www.example.com/a.html", L"");
+  EXPECT_EQ(h.view.hint, L"http://www.example.com/a.html");
+}
+
+TEST(MainWindowTrees, DebugCommandSwitchesTheTraceMemoInPlaceOfTheHiddenListPage) {
+  WindowHarness h;
+  auto& window = h.Create();
+  window.OnCommand(Command::Debug);
+  EXPECT_TRUE(h.view.shown.traceVisible);
+  EXPECT_FALSE(h.view.shown.hiddenListPageVisible);
+  window.Documents().AddNewFileNameToDocTree(L"C:\\Users", L"");
+  ASSERT_FALSE(h.view.shown.traceLines.empty());
+  EXPECT_EQ(h.view.shown.traceLines.front(), L"AddNewFileNameToDocTree ,C:\\Users,");
+
+  window.OnCommand(Command::Debug);
+  EXPECT_FALSE(h.view.shown.traceVisible);
+  EXPECT_TRUE(h.view.shown.hiddenListPageVisible);
+  EXPECT_TRUE(h.view.shown.traceLines.empty());
+}
+
+TEST(MainWindowTrees, CollapsingAGroupInTheAllTreeIsKeptInItsEntry) {
+  WindowHarness h;
+  auto& window = h.Create();
+  auto& documents = window.Documents();
+  h.machine.files().CreateDirectoryTree(L"C:\\Users\\joe\\Music");
+  documents.AddItem(L"C:\\Users\\joe\\Music", L"");
+  const auto root = documents.TVDocs().Roots().front();
+  const int entry = documents.TVDocs().Node(root).data.DocIndex;
+  ASSERT_TRUE(documents.Docs()[entry].expanded);
+
+  documents.TVDocs().SetExpanded(root, false);
+  window.OnTreeNodeExpanded(app::PageAll, root, false);
+  EXPECT_FALSE(documents.Docs()[entry].expanded);
+}
+
+}  // namespace
+}  // namespace kalvora::testing
