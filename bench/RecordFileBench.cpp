@@ -1,0 +1,91 @@
+// The largest record the program keeps, 5000 groups of five items, written,
+// loaded into the four trees, and twenty of them searched for a word.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <string>
+
+#include "../tests/shared/RecordFileCases.h"
+#include "platform/sim/SimProcess.h"
+#include "records/RecordFile.h"
+
+namespace {
+
+using namespace kalvora;
+
+constexpr const wchar_t* kRecord = L"C:\\Records\\large.revisto";
+
+struct Fixture {
+  platform::sim::SimMachine machine;
+  platform::sim::SimProcess process{machine, {}};
+  app::Wow64State wow64{process.system()};
+  record_file_cases::CountingHost host;
+  tree::DocumentTree documents{process.Platform(), wow64, L"C:\\Users\\joe\\Documents", host,
+                               std::vector<platform::PresetIcon>(78)};
+  records::RecordFile records{process.Platform(), documents, host, L"C:\\Program Files\\Kalvora\\kalvora.exe"};
+
+  Fixture() {
+    machine.files().AddDrive(L'D');
+    machine.files().CreateDirectoryTree(L"C:\\Records");
+  }
+  // Group g of record r: a folder with five documents; one document of
+  // every thousandth group carries the word "budget".
+  void FillLargeTree(int record = 0) {
+    for (int g = 0; g < 5000; ++g) {
+      const std::wstring folder = L"D:\\Projekte " + std::to_wstring(record) + L"\\Gruppe " + std::to_wstring(g);
+      const tree::NodeId group = record_file_cases::AddAllNode(documents, tree::NoNode, folder, folder, 3, 0, g % 2);
+      for (int i = 0; i < 5; ++i) {
+        const std::wstring name = (i == 4 && g % 1000 == 0 ? L"Budget " : L"Dokument \u00e4 ") + std::to_wstring(i) +
+                                  L".docx";
+        record_file_cases::AddAllNode(documents, group, name, folder + L"\\" + name, 2, 12);
+      }
+    }
+  }
+};
+
+void ReportPeakMemory(benchmark::State& state) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_WriteLargeRecord(benchmark::State& state) {
+  Fixture f;
+  f.FillLargeTree();
+  for (auto _ : state) benchmark::DoNotOptimize(f.records.WriteRecordFile(kRecord));
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_WriteLargeRecord)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLargeRecord(benchmark::State& state) {
+  Fixture f;
+  f.FillLargeTree();
+  f.records.WriteRecordFile(kRecord);
+  for (auto _ : state) f.records.LoadRecord(kRecord);
+  if (f.documents.Docs().Size() != 30000 || f.documents.TVPath().Count() != 30000) state.SkipWithError("not loaded");
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_LoadLargeRecord)->Unit(benchmark::kMillisecond);
+
+void BM_SearchTwentyLargeRecords(benchmark::State& state) {
+  Fixture f;
+  std::vector<std::wstring> paths;
+  for (int r = 0; r < 20; ++r) {
+    f.documents.Clear();
+    f.FillLargeTree(r);
+    paths.push_back(L"C:\\Records\\large " + std::to_wstring(r) + L".revisto");
+    f.records.WriteRecordFile(paths.back());
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    f.documents.Clear();
+    state.ResumeTiming();
+    for (const std::wstring& path : paths) f.records.SearchRecordFile(path, L"budget");
+  }
+  // Five groups of every record have a match.
+  if (f.documents.TVDocs().Empty()) state.SkipWithError("nothing found");
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_SearchTwentyLargeRecords)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,276 @@
+#include "records/RecordFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../../shared/RecordFileCases.h"
+#include "../../shared/XmlDomCases.h"
+#include "support/DocumentTreeHarness.h"
+
+namespace kalvora::records {
+namespace {
+
+using platform::XmlElement;
+using record_file_cases::AddAllNode;
+using record_file_cases::Outline;
+
+constexpr const wchar_t* kProgram = L"C:\\Program Files\\Kalvora\\kalvora.exe";
+constexpr const wchar_t* kRecord = L"C:\\Records\\Mar 05,2012_001.revisto";
+
+struct RecordFileTest : ::testing::Test {
+  testing::DocumentTreeHarness h;
+  RecordFile records{h.process.Platform(), h.tree, h.host, kProgram};
+
+  RecordFileTest() { h.AddFolder(L"C:\\Records"); }
+  void Store(const std::wstring& path, const std::string& bytes) { h.machine.files().AddFile(path, bytes); }
+  XmlElement Written(const std::wstring& path) {
+    const auto bytes = h.machine.files().ReadFile(path);
+    EXPECT_TRUE(bytes.has_value());
+    return h.process.xml().Parse(bytes.value_or("")).value_or(XmlElement{});
+  }
+};
+
+XmlElement Item(std::wstring text, std::wstring path, std::wstring image, std::wstring docType, std::wstring extand,
+                std::vector<XmlElement> children = {}) {
+  return xml_dom_cases::Item(std::move(text), std::move(path), std::move(image), std::move(docType),
+                             std::move(extand), std::move(children));
+}
+
+// A record's bytes: the root and its items, given as XML text.
+std::string Record(const std::string& items, const std::string& root = "revistotree") {
+  return "<?xml version=\"1.0\"?><" + root + " app=\"C:\\k.exe\">" + items + "</" + root + ">";
+}
+std::string ItemText(const std::string& text, const std::string& path, const std::string& docType,
+                     const std::string& children = "", const std::string& extand = "-1") {
+  return "<item text=\"" + text + "\" path=\"" + path + "\" imageIndex=\"4\" stateIndex=\"-1\" docType=\"" +
+         docType + "\" extand=\"" + extand + "\">" + children + "</item>";
+}
+
+TEST_F(RecordFileTest, WritesTheAllTreeWithEveryAttributeInOrder) {
+  record_file_cases::BuildSampleTree(h.tree);
+  ASSERT_TRUE(records.WriteRecordFile(kRecord));
+
+  const XmlElement expected{
+      L"revistotree",
+      {{L"app", kProgram}},
+      {Item(L"D:\\Projects", L"D:\\Projects", L"0", L"3", L"1",
+            {Item(L"Report \"Q1\" & <draft>.docx", L"D:\\Projects\\Report \"Q1\" & <draft>.docx", L"80", L"2", L"-1"),
+             Item(L"Caf\u00e9 \u65e5\u672c", L"D:\\Projects\\Caf\u00e9 \u65e5\u672c", L"0", L"3", L"0",
+                  {Item(L"deep.txt", L"D:\\Projects\\Caf\u00e9 \u65e5\u672c\\deep.txt", L"81", L"2", L"-1")})}),
+       Item(L"example.com", L"http://example.com/", L"14", L"1", L"0",
+            {Item(L"Example Page", L"http://example.com/a?b=1&c=2", L"14", L"1", L"-1")}),
+       Item(L"Notepad", L"C:\\Windows\\notepad.exe", L"-3", L"2", L"-1"),
+       Item(L"Odd", L"x:odd", L"2", L"0", L"-1")}};
+  EXPECT_EQ(Written(kRecord), expected);
+  // One pump per item written; the path is read through the accessor that
+  // shows it in the hint panel.
+  EXPECT_EQ(h.host.pumps, 8);
+  EXPECT_EQ(h.host.hints.back(), L"x:odd");
+  EXPECT_EQ(h.tree.CurrentTitle(), L"Odd");
+  EXPECT_EQ(h.machine.files().ListFolder(L"C:\\Records"), std::vector<std::wstring>{L"Mar 05,2012_001.revisto"});
+}
+
+TEST_F(RecordFileTest, RoundTripRestoresTheTreeAndBuildsTheTypedViewsFromTwoLevels) {
+  record_file_cases::BuildSampleTree(h.tree);
+  ASSERT_TRUE(records.WriteRecordFile(kRecord));
+
+  testing::DocumentTreeHarness other;
+  RecordFile reader{other.process.Platform(), other.tree, other.host, kProgram};
+  other.machine.files().AddFile(kRecord, *h.machine.files().ReadFile(kRecord));
+  reader.LoadRecord(kRecord);
+  EXPECT_EQ(Outline(other.tree), record_file_cases::kSampleLoaded);
+  EXPECT_EQ(reader.ExtandFlags(), record_file_cases::kSampleExtand);
+  EXPECT_EQ(other.host.webPageTabShown, 2);  // both web items asked for the tab
+  // One pump per item read and one before each top-level node is copied.
+  EXPECT_EQ(other.host.pumps, 8 + 4);
+}
+
+TEST_F(RecordFileTest, TheStoredNativeRecordReadsTheSame) {
+  // The same sample, as this build wrote it; the Windows tests read it too.
+  Store(kRecord, xml_dom_cases::FixtureBytes("record-file-sample.revisto"));
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(Outline(h.tree), record_file_cases::kSampleLoaded);
+}
+
+TEST_F(RecordFileTest, EmptyTreeWritesOnlyTheRootAndReadsBackEmpty) {
+  ASSERT_TRUE(records.WriteRecordFile(kRecord));
+  EXPECT_EQ(Written(kRecord), (XmlElement{L"revistotree", {{L"app", kProgram}}, {}}));
+  AddAllNode(h.tree, tree::NoNode, L"stale", L"C:\\stale", 3, 0);
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(Outline(h.tree), L"All: \nApplication: \nFile Folder: \nWeb Page: \n");
+}
+
+TEST_F(RecordFileTest, FailedWriteAnswersFalseAndKeepsTheOldRecord) {
+  Store(kRecord, "old");
+  record_file_cases::BuildSampleTree(h.tree);
+  h.machine.files().FailNextWrite();
+  EXPECT_FALSE(records.WriteRecordFile(kRecord));
+  EXPECT_EQ(h.machine.files().ReadFile(kRecord), "old");
+}
+
+TEST_F(RecordFileTest, ExtandFlagsAreTrueOnlyForOne) {
+  Store(kRecord, Record(ItemText("a", "C:\\a", "3", ItemText("b", "C:\\a\\b", "3"), "1") +
+                        ItemText("c", "C:\\c", "3", ItemText("d", "C:\\c\\d", "3"), " 0 ") +
+                        ItemText("e", "C:\\e", "3", "", "-1") + ItemText("f", "C:\\f", "3", "", "+1")));
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(records.ExtandFlags(), (std::vector<bool>{true, false, false, false, false, true}));
+  // The flag is kept per entry only: the nodes come in collapsed.
+  EXPECT_FALSE(h.tree.TVDocs().Node(h.tree.TVDocs().Roots()[0]).expanded);
+}
+
+TEST_F(RecordFileTest, ItemsAreReadUntilOneIsIncomplete) {
+  const std::string good = ItemText("a", "C:\\a", "3", ItemText("a1", "C:\\a\\1", "2"));
+  const std::string noState = "<item text=\"n\" path=\"C:\\n\" imageIndex=\"1\" docType=\"2\" extand=\"-1\"/>";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const wchar_t* all;  // the "All" tree with DocIndexes
+    bool typedViews;     // the whole file was read, so the typed trees were built
+  };
+  const Case cases[] = {
+      {"stateIndex missing is fine", Record(good + noState), L"a#0{a1#1}, n#2", true},
+      {"extand missing on the first item", Record("<item text=\"x\" path=\"C:\\x\" imageIndex=\"1\" docType=\"3\"/>" + good),
+       L"", false},
+      {"extand missing after two items",
+       Record(good + "<item text=\"x\" path=\"C:\\x\" imageIndex=\"1\" stateIndex=\"-1\" docType=\"3\"/>" + good),
+       L"a#0{a1#1}", false},
+      {"text missing in a child", Record(ItemText("a", "C:\\a", "3", "<item path=\"C:\\a\\1\" imageIndex=\"1\" "
+                                                                    "docType=\"2\" extand=\"-1\"/>" +
+                                                                        ItemText("a2", "C:\\a\\2", "2"))),
+       L"a#0", false},
+      {"path missing", Record(good + "<item text=\"x\" imageIndex=\"1\" docType=\"2\" extand=\"-1\"/>"),
+       L"a#0{a1#1}", false},
+      {"docType not a number", Record(good + ItemText("x", "C:\\x", "two")), L"a#0{a1#1}", false},
+      {"imageIndex out of range",
+       Record(good + "<item text=\"x\" path=\"C:\\x\" imageIndex=\"2147483648\" docType=\"2\" extand=\"-1\"/>"),
+       L"a#0{a1#1}", false},
+      {"another root name and element names", Record("<node text=\"a\" path=\"C:\\a\" imageIndex=\"4\" "
+                                                     "docType=\"3\" extand=\"1\"><x text=\"a1\" path=\"C:\\a\\1\" "
+                                                     "imageIndex=\"4\" docType=\"2\" extand=\"-1\"/></node>",
+                                                     "records"),
+       L"a#0{a1#1}", true},
+      {"not well formed", Record(good).substr(0, 60), L"", false},
+      {"nested entities",
+       "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+       "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+       "<r><item text=\"&d;\" path=\"C:\\a\" imageIndex=\"1\" docType=\"3\" extand=\"-1\"/></r>",
+       L"", false},
+      {"external entity",
+       "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY secret SYSTEM \"file:///C:/Records/secret.txt\">]>"
+       "<r><item text=\"&secret;\" path=\"C:\\a\" imageIndex=\"1\" docType=\"3\" extand=\"-1\"/></r>",
+       L"", false},
+      {"empty file", "", L"", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::DocumentTreeHarness fresh;
+    RecordFile reader{fresh.process.Platform(), fresh.tree, fresh.host, kProgram};
+    fresh.machine.files().AddFile(L"C:\\Records\\secret.txt", "top secret");
+    fresh.machine.files().AddFile(kRecord, c.bytes);
+    reader.LoadRecord(kRecord);
+    EXPECT_EQ(testing::DocIndexes(fresh.tree.TVDocs()), c.all);
+    // No node without its entry, no entry without its node.
+    EXPECT_EQ(fresh.tree.Docs().Size(), static_cast<int>(fresh.tree.TVDocs().Count()));
+    EXPECT_EQ(reader.ExtandFlags().size(), fresh.tree.TVDocs().Count());
+    const bool typed = !fresh.tree.TVPath().Empty() || !fresh.tree.TVApp().Empty();
+    EXPECT_EQ(typed, c.typedViews);
+  }
+}
+
+TEST_F(RecordFileTest, DeclaredEncodingsAreRead) {
+  const std::u16string utf16 =
+      u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><revistotree app=\"k\"><item text=\"Caf\u00e9 \u65e5\" "
+      u"path=\"D:\\Caf\u00e9 \u65e5\" imageIndex=\"0\" stateIndex=\"-1\" docType=\"3\" extand=\"-1\"/></revistotree>";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const wchar_t* entry;
+  };
+  const Case cases[] = {
+      {"UTF-16 little-endian with BOM", xml_dom_cases::Utf16Document(utf16, false),
+       L"D:\\Caf\u00e9 \u65e5|D:\\Caf\u00e9 \u65e5|Caf\u00e9 \u65e5|3"},
+      {"UTF-16 big-endian with BOM", xml_dom_cases::Utf16Document(utf16, true),
+       L"D:\\Caf\u00e9 \u65e5|D:\\Caf\u00e9 \u65e5|Caf\u00e9 \u65e5|3"},
+      {"ISO-8859-1",
+       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><revistotree><item text=\"Caf\xE9 \xC4\" path=\"D:\\Caf\xE9\" "
+       "imageIndex=\"0\" docType=\"3\" extand=\"-1\"/></revistotree>",
+       L"D:\\Caf\u00e9|D:\\Caf\u00e9|Caf\u00e9 \u00c4|3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Store(kRecord, c.bytes);
+    records.LoadRecord(kRecord);
+    EXPECT_EQ(h.Entries(), std::vector<std::wstring>{c.entry});
+  }
+}
+
+TEST_F(RecordFileTest, WebPageItemShowsTheWebPageTab) {
+  Store(kRecord, Record(ItemText("a", "C:\\a", "3")));
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(h.host.webPageTabShown, 0);
+  Store(kRecord, Record(ItemText("a", "C:\\a", "3") + ItemText("host", "http://host/", "1")));
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(h.host.webPageTabShown, 1);
+}
+
+TEST_F(RecordFileTest, MissingRecordLeavesTheOpenOneAlone) {
+  AddAllNode(h.tree, tree::NoNode, L"kept", L"C:\\kept", 3, 0);
+  records.LoadRecord(L"C:\\Records\\none.revisto");
+  EXPECT_EQ(testing::DocIndexes(h.tree.TVDocs()), L"kept#0");
+}
+
+TEST_F(RecordFileTest, NumbersAcceptBlanksAndASignWithinThirtyTwoBits) {
+  struct Case {
+    const wchar_t* text;
+    std::optional<std::int32_t> value;
+  };
+  const Case cases[] = {
+      {L"0", 0},           {L"-1", -1},          {L"+1", 1},        {L" 12 ", 12},
+      {L"\t7", 7},         {L"2147483647", 2147483647}, {L"-2147483648", INT32_MIN},
+      {L"2147483648", std::nullopt}, {L"-2147483649", std::nullopt}, {L"99999999999999999999", std::nullopt},
+      {L"", std::nullopt}, {L"-", std::nullopt}, {L"+-1", std::nullopt}, {L"1 2", std::nullopt},
+      {L"0x10", std::nullopt}, {L"1.0", std::nullopt}, {L"\u0661", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ParseRecordNumber(c.text), c.value) << "case " << (&c - cases);
+  }
+}
+
+TEST_F(RecordFileTest, SearchAddsEachMatchingPathOnceFromAnyDepth) {
+  h.tree.ToggleDebugTrace();
+  const std::wstring second = L"C:\\Records\\second.revisto";
+  Store(kRecord, Record(ItemText("Group", "D:\\Work", "3",
+                                 ItemText("Level two", "D:\\Work\\x", "3",
+                                          ItemText("Notes", "C:\\My%20Docs\\Deep\\notes.txt", "3"))) +
+                        ItemText("Other", "D:\\Elsewhere", "3") + ItemText("MY DOCS title", "D:\\Titled", "3")));
+  Store(second, Record(ItemText("Again", "C:\\My%20Docs\\Deep\\notes.txt", "3")));
+
+  records.SearchRecordFile(kRecord, L"my DOCS");
+  EXPECT_EQ(h.tree.TraceLines().size() >= 4, true);
+  const std::vector<std::wstring>& trace = h.tree.TraceLines();
+  EXPECT_EQ(trace[0], L"c:\\my docs\\deep\\notes.txt");
+  EXPECT_EQ(trace[1], L"Notes");
+  const int entries = h.EntryCount();
+  EXPECT_TRUE(h.tree.ItemInTree(L"C:\\My Docs\\Deep\\notes.txt", L""));
+  EXPECT_TRUE(h.tree.ItemInTree(L"D:\\Titled", L""));
+  EXPECT_FALSE(h.tree.ItemInTree(L"D:\\Elsewhere", L""));
+  EXPECT_FALSE(h.tree.ItemInTree(L"D:\\Work\\x", L""));
+
+  records.SearchRecordFile(second, L"my docs");
+  EXPECT_EQ(h.EntryCount(), entries);  // already in the tree: nothing added
+  EXPECT_EQ(trace[trace.size() - 2], L"c:\\my docs\\deep\\notes.txt");
+  EXPECT_EQ(trace.back(), L"Again");
+}
+
+TEST_F(RecordFileTest, SearchOfAnUnreadableRecordAddsNothing) {
+  for (const std::string& bytes : {std::string("<revistotree><item"), Record("<item text=\"my docs\"/>")}) {
+    Store(kRecord, bytes);
+    records.SearchRecordFile(kRecord, L"my docs");
+    EXPECT_TRUE(h.tree.Docs().Empty());
+  }
+}
+
+}  // namespace
+}  // namespace kalvora::records
