@@ -17,6 +17,7 @@ struct MainWindowState {
   bool StartingFlag = false;
   bool StartupDone = false;
   bool IsAdmin = false;
+  bool ProgramNamesLoaded = false;
   // Hidden diagnostic memo: only collects lines, never shown or read.
   std::vector<std::wstring> Memo1;
 };

@@ -36,6 +36,12 @@ void TRevistoWindow::FormCreate() {
   layout_.tabsOwnerDrawn = !context_.wow64.IsWow64();
   documents_ = std::make_unique<tree::DocumentTree>(platform, context_.wow64, state_.MyDocumentsPath, *this,
                                                     tree::StockImagePresets());
+  resolution_.emplace(capture::ResolutionServices::From(platform));
+  fileSearch_ = std::make_unique<tree::ProgramFileSearch>(platform.files, platform.pump);
+  startMan_ = std::make_unique<capture::TWindowsStartMan>(*resolution_);
+  documents_->SetProgramNames([this](const std::wstring& path) {
+    return capture::ProgramNameOf(programNames_, context_.platform.text, path);
+  });
   view_.AttachTrees({&documents_->TVDocs(), &documents_->TVApp(), &documents_->TVPath(), &documents_->TVDoc()},
                     documents_->ImageList222());
 
@@ -328,6 +334,12 @@ void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expand
   if (page != PageAll || !documents_) return;
   const int index = documents_->TVDocs().Contains(node) ? documents_->TVDocs().Node(node).data.DocIndex : -1;
   if (documents_->Docs().Valid(index)) documents_->Docs().SetExpanded(index, expanded);
+}
+
+void TRevistoWindow::EnsureProgramNames() {
+  if (state_.ProgramNamesLoaded || !resolution_) return;
+  state_.ProgramNamesLoaded = true;
+  Guarded([&] { capture::BuildProgramNameTable(programNames_, *resolution_, context_.platform.folders, *fileSearch_); });
 }
 
 void TRevistoWindow::ShowWebPageTab() {

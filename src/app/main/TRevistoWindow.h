@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 
 #include "app/entry/CommandLine.h"
 #include "app/entry/DataFolders.h"
@@ -13,7 +14,10 @@
 #include "app/main/SubsystemOperations.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "capture/ProgramNames.h"
+#include "capture/StartupPrograms.h"
 #include "tree/DocumentTree.h"
+#include "tree/FileSearch.h"
 
 namespace kalvora::app {
 
@@ -64,6 +68,11 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   // The open record's items and trees; exists from FormCreate on.
   tree::DocumentTree& Documents() { return *documents_; }
   bool HasDocuments() const { return documents_ != nullptr; }
+  // The Start Menu names of programs, built once per run before the first
+  // capture or the first items from outside.
+  void EnsureProgramNames();
+  const capture::ProgramNameTable& ProgramNames() const { return programNames_; }
+  capture::TWindowsStartMan& StartMan() { return *startMan_; }
   const MainWindowLayout& Layout() const { return layout_; }
   MainWindowLayout& MutableLayout() { return layout_; }
   settings::SettingsStore& Settings() { return store_; }
@@ -112,6 +121,10 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   settings::SettingsStore store_;
   TAboutBox aboutBox_;
   std::unique_ptr<tree::DocumentTree> documents_;
+  std::optional<capture::ResolutionServices> resolution_;
+  std::unique_ptr<tree::ProgramFileSearch> fileSearch_;
+  capture::ProgramNameTable programNames_;
+  std::unique_ptr<capture::TWindowsStartMan> startMan_;
   unsigned recFoldersInterval_ = 10000;
   bool recFoldersEnabled_ = false;
 };

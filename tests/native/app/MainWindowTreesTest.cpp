@@ -55,3 +55,31 @@ TEST(MainWindowTrees, CollapsingAGroupInTheAllTreeIsKeptInItsEntry) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST(MainWindowTrees, ProgramsAreNamedAfterTheStartMenuOnceTheTableIsBuilt) {
+  WindowHarness h;
+  auto& window = h.Create();
+  const std::wstring editor = L"C:\\Program Files\\Editor\\editor.exe";
+  h.machine.files().AddFile(editor, "MZ");
+  const std::wstring menu = h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Programs);
+  h.machine.links().AddShortcut(menu + L"\\Text Editor.lnk", platform::sim::SimShortcut{editor});
+
+  window.EnsureProgramNames();
+  EXPECT_TRUE(window.State().ProgramNamesLoaded);
+  window.Documents().AddItem(editor, L"");
+  const auto& tree = window.Documents().TVDocs();
+  ASSERT_EQ(tree.Roots().size(), 1u);
+  EXPECT_EQ(tree.Node(tree.Roots().front()).text, L"Text Editor");
+
+  // Built once per run: a later menu entry is not seen.
+  h.machine.links().AddShortcut(menu + L"\\Other.lnk", platform::sim::SimShortcut{L"C:\\Other\\other.exe"});
+  h.machine.files().AddFile(L"C:\\Other\\other.exe", "MZ");
+  window.EnsureProgramNames();
+  EXPECT_EQ(window.ProgramNames().Names(), std::vector<std::wstring>{L"Text Editor"});
+}
+
+}  // namespace
+}  // namespace kalvora::testing
