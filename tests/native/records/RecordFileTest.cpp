@@ -238,6 +238,46 @@ TEST_F(RecordFileTest, NumbersAcceptBlanksAndASignWithinThirtyTwoBits) {
   }
 }
 
+TEST_F(RecordFileTest, TopLevelStopsAtFiveThousandChildrenDoNot) {
+  for (int i = 0; i < 5001; ++i) AddAllNode(h.tree, tree::NoNode, std::to_wstring(i), L"C:\\" + std::to_wstring(i), 3, 0);
+  const tree::NodeId last = h.tree.TVDocs().Roots()[4999];
+  for (int i = 0; i < 6000; ++i) AddAllNode(h.tree, last, L"c" + std::to_wstring(i), L"C:\\4999\\c" + std::to_wstring(i), 3, 0);
+  ASSERT_TRUE(records.WriteRecordFile(kRecord));
+  const XmlElement written = Written(kRecord);
+  ASSERT_EQ(written.children.size(), 5000u);
+  EXPECT_EQ(*written.children.back().Attribute(L"text"), L"4999");
+  EXPECT_EQ(written.children.back().children.size(), 6000u);
+
+  // A file with more than the program writes: the rest is left, what was
+  // read is complete and the typed trees are built.
+  XmlElement more = written;
+  more.children.push_back(Item(L"5000", L"C:\\5000", L"0", L"3", L"-1"));
+  Store(kRecord, *h.process.xml().Serialize(more));
+  records.LoadRecord(kRecord);
+  EXPECT_EQ(h.tree.TVDocs().Roots().size(), 5000u);
+  EXPECT_EQ(h.tree.TVDocs().Count(), 11000u);
+  EXPECT_EQ(h.tree.TVPath().Count(), 11000u);
+}
+
+// A message handled between two items empties the "All" tree (another record
+// is opened, a capture begins): the reading ends instead of hanging children
+// on a node that is gone.
+TEST_F(RecordFileTest, TreeEmptiedWhileMessagesRunEndsTheReading) {
+  struct ClearingHost : record_file_cases::CountingHost {
+    tree::DocumentTree* documents = nullptr;
+    void PumpMessages() override {
+      if (++pumps == 2) documents->TVDocs().Clear();
+    }
+  } clearing;
+  clearing.documents = &h.tree;
+  RecordFile reader{h.process.Platform(), h.tree, clearing, kProgram};
+  Store(kRecord, xml_dom_cases::FixtureBytes("record-file-sample.revisto"));
+  reader.LoadRecord(kRecord);
+  EXPECT_TRUE(h.tree.TVDocs().Empty());
+  EXPECT_TRUE(h.tree.TVPath().Empty());
+  EXPECT_EQ(clearing.pumps, 2);
+}
+
 TEST_F(RecordFileTest, SearchAddsEachMatchingPathOnceFromAnyDepth) {
   h.tree.ToggleDebugTrace();
   const std::wstring second = L"C:\\Records\\second.revisto";
