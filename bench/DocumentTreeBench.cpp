@@ -6,6 +6,7 @@
 
 #include "platform/sim/SimProcess.h"
 #include "tree/DocumentTree.h"
+#include "QuietTreeHost.h"
 
 namespace {
 
@@ -14,20 +15,11 @@ using platform::RegistryKey;
 using platform::RegistryRoot;
 using platform::sim::RegistryType;
 
-class QuietHost : public tree::DocumentTreeHost {
- public:
-  void ShowWebPageTab() override {}
-  void ShowHint(const std::wstring&) override {}
-  void AdvanceGauge() override {}
-  void PumpMessages() override {}
-  void TraceChanged() override {}
-};
-
 struct Fixture {
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine, {}};
   app::Wow64State wow64{process.system()};
-  QuietHost host;
+  bench::QuietTreeHost host;
   std::vector<std::wstring> items;
 
   explicit Fixture(int count) {
