@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/main/ShellIntegrationOperations.h"
+#include "app/main/ProgramOperations.h"
 #include "app/main/TRevistoWindow.h"
 #include "ui/MainWindow.h"
 
@@ -49,10 +49,10 @@ int Win32MainWindowHost::Run(app::MainWindowContext& context, app::InstanceSlot&
   if (!window.Create()) return WindowCreationFailed;
   slot.SetOwnerWindow(window.Handle());
 
-  // Shell integration is real; subsystems not built yet keep their no-op operations.
-  app::ShellIntegrationOperations operations(context.platform, context.platform.system.ProgramFilePath(),
-                                             context.userSettings);
+  app::ProgramOperations operations(context.platform, context.platform.system.ProgramFilePath(),
+                                    context.userSettings);
   app::TRevistoWindow logic(context, window, operations);
+  operations.Attach(&logic);
   AttachedLogic attached(window, logic);
   logic.FormCreate();
   if (!window.Hwnd()) return 0;  // closed while it was being set up

@@ -36,6 +36,12 @@ void TRevistoWindow::FormCreate() {
   layout_.tabsOwnerDrawn = !context_.wow64.IsWow64();
   documents_ = std::make_unique<tree::DocumentTree>(platform, context_.wow64, state_.MyDocumentsPath, *this,
                                                     tree::StockImagePresets());
+  recordFile_ = std::make_unique<records::RecordFile>(platform, *documents_, *this, platform.system.ProgramFilePath());
+  records_ = std::make_unique<records::RecordLibrary>(
+      platform, *documents_, state_, layout_, store_,
+      records::RecordLibraryServices{[this](const std::wstring& path) { return recordFile_->WriteRecordFile(path); },
+                                     [this](const std::wstring& path) { recordFile_->LoadRecord(path); },
+                                     [this] { Render(); }});
   resolution_.emplace(capture::ResolutionServices::From(platform));
   fileSearch_ = std::make_unique<tree::ProgramFileSearch>(platform.files, platform.pump);
   startMan_ = std::make_unique<capture::TWindowsStartMan>(*resolution_);
@@ -334,6 +340,7 @@ void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expand
   if (page != PageAll || !documents_) return;
   const int index = documents_->TVDocs().Contains(node) ? documents_->TVDocs().Node(node).data.DocIndex : -1;
   if (documents_->Docs().Valid(index)) documents_->Docs().SetExpanded(index, expanded);
+  records_->AllTreeExpansionChanged();
 }
 
 void TRevistoWindow::EnsureProgramNames() {

@@ -16,6 +16,8 @@
 #include "settings/SettingsStore.h"
 #include "capture/ProgramNames.h"
 #include "capture/StartupPrograms.h"
+#include "records/RecordFile.h"
+#include "records/RecordLibrary.h"
 #include "tree/DocumentTree.h"
 #include "tree/FileSearch.h"
 
@@ -68,6 +70,8 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   // The open record's items and trees; exists from FormCreate on.
   tree::DocumentTree& Documents() { return *documents_; }
   bool HasDocuments() const { return documents_ != nullptr; }
+  records::RecordLibrary& Records() { return *records_; }
+  records::RecordFile& RecordFiles() { return *recordFile_; }
   // The Start Menu names of programs, built once per run before the first
   // capture or the first items from outside.
   void EnsureProgramNames();
@@ -121,6 +125,8 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   settings::SettingsStore store_;
   TAboutBox aboutBox_;
   std::unique_ptr<tree::DocumentTree> documents_;
+  std::unique_ptr<records::RecordFile> recordFile_;
+  std::unique_ptr<records::RecordLibrary> records_;
   std::optional<capture::ResolutionServices> resolution_;
   std::unique_ptr<tree::ProgramFileSearch> fileSearch_;
   capture::ProgramNameTable programNames_;

@@ -1,0 +1,11 @@
+#include "app/main/ProgramOperations.h"
+
+#include "app/main/TRevistoWindow.h"
+
+namespace kalvora::app {
+
+void ProgramOperations::OpenSelectedRecord() {
+  if (window_ && window_->HasDocuments()) window_->Records().OpenSelectedRecord();
+}
+
+}  // namespace kalvora::app

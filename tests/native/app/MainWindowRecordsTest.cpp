@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "app/main/ProgramOperations.h"
+#include "support/WindowHarness.h"
+
+namespace kalvora::testing {
+namespace {
+
+// A window with the program's real operations: what is saved from the tree
+// comes back, groups expanded as they were, when the record is opened again.
+TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
+  WindowHarness h;
+  h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
+  settings::SettingsFile userSettings(h.platform.profiles, h.UserSettingsPath());
+  app::ProgramOperations operations(h.platform, h.platform.system.ProgramFilePath(), userSettings);
+  h.realOperations = &operations;
+  h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); });
+  auto& window = h.Window();
+  operations.Attach(&window);
+  window.FormCreate();
+  h.machine.SetNow({2012, 3, 5, 9, 30, 0, 0});
+
+  auto& documents = window.Documents();
+  for (const wchar_t* folder : {L"C:\\Users\\joe\\Music", L"C:\\Data\\Reports", L"C:\\Data\\Old"})
+    h.machine.files().CreateDirectoryTree(folder);
+  documents.AddItem(L"C:\\Users\\joe\\Music", L"");
+  documents.AddItem(L"C:\\Data\\Reports", L"");
+  documents.AddItem(L"C:\\Data\\Old", L"");
+  documents.AddItem(L"http://www.example.com/news.html", L"News");
+  auto& all = documents.TVDocs();
+  // The user opens one group; the others stay as they were made, closed.
+  const auto usersGroup = all.FindFirstByText(L"C:\\Users");
+  all.SetExpanded(usersGroup, true);
+  window.OnTreeNodeExpanded(app::PageAll, usersGroup, true);
+
+  window.State().NewRecordFlag = true;
+  window.Records().SaveAndRefresh();
+  ASSERT_EQ(window.Layout().recordList, std::vector<std::wstring>{L"Mar 05,2012_001"});
+
+  documents.Clear();
+  window.OnRecordSelected(0);
+
+  std::vector<std::wstring> shown;
+  for (auto root : all.Roots()) {
+    std::wstring line = all.Node(root).text + (all.Node(root).expanded ? L"+" : L"-") + L"{";
+    for (auto child : all.Node(root).children) line += all.Node(child).text + L";";
+    shown.push_back(line + L"}");
+  }
+  EXPECT_EQ(shown, (std::vector<std::wstring>{L"www.example.com-{News;}", L"C:\\Data-{Reports;Old;}",
+                                              L"C:\\Users+{joe\\Music;}"}));
+  EXPECT_EQ(documents.TVDoc().Roots().size(), 1u);
+  EXPECT_EQ(documents.TVPath().Roots().size(), 2u);
+  EXPECT_EQ(window.State().CurrentRecordPath, L"C:\\Records\\Mar 05,2012_001.revisto");
+}
+
+}  // namespace
+}  // namespace kalvora::testing
