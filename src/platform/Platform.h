@@ -1,7 +1,9 @@
 #pragma once
+#include "platform/DdeClient.h"
 #include "platform/DialogService.h"
 #include "platform/Drives.h"
 #include "platform/ImageLists.h"
+#include "platform/Internet.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Installer.h"
@@ -13,9 +15,11 @@
 #include "platform/ShellLinks.h"
 #include "platform/ShellPlaces.h"
 #include "platform/ShellFolders.h"
+#include "platform/ShellWindows.h"
 #include "platform/SystemInfo.h"
 #include "platform/SystemText.h"
 #include "platform/WindowManager.h"
+#include "platform/WindowTree.h"
 #include "platform/XmlDom.h"
 
 namespace kalvora::platform {
@@ -41,6 +45,10 @@ struct Platform {
   Drives& drives;
   ImageLists& imageLists;
   XmlDom& xml;
+  ShellWindows& shellWindows;
+  DdeClient& dde;
+  WindowTree& windowTree;
+  Internet& internet;
 };
 
 }  // namespace kalvora::platform

@@ -15,7 +15,8 @@ platform::Platform SimProcess::Platform() {
                             machine_.windows(), system_,           shell_,              pump_,
                             dialogs_,          machine_.links(),    machine_.installer(),
                             machine_.registry(), environment_,     machine_.text(), places_,
-                            machine_.drives(), imageLists_, xml_};
+                            machine_.drives(), imageLists_, xml_,
+                            shellWindows_, dde_, windowTree_, internet_};
 }
 
 }  // namespace kalvora::platform::sim

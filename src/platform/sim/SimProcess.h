@@ -3,15 +3,19 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/sim/SimDdeClient.h"
 #include "platform/sim/SimDialogService.h"
 #include "platform/sim/SimEnvironment.h"
 #include "platform/sim/LibXmlDom.h"
 #include "platform/sim/SimImageLists.h"
+#include "platform/sim/SimInternet.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimMessagePump.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimShellPlaces.h"
+#include "platform/sim/SimShellWindows.h"
 #include "platform/sim/SimSystemInfo.h"
+#include "platform/sim/SimWindowTree.h"
 
 namespace kalvora::platform::sim {
 
@@ -38,6 +42,10 @@ class SimProcess {
   SimShellPlaces& places() { return places_; }
   SimImageLists& imageLists() { return imageLists_; }
   LibXmlDom& xml() { return xml_; }
+  SimShellWindows& shellWindows() { return shellWindows_; }
+  SimDdeClient& dde() { return dde_; }
+  SimWindowTree& windowTree() { return windowTree_; }
+  SimInternet& internet() { return internet_; }
 
   // Every service this process sees, for the system's code.
   platform::Platform Platform();
@@ -53,6 +61,10 @@ class SimProcess {
   SimShellPlaces places_;
   SimImageLists imageLists_{machine_.files()};
   LibXmlDom xml_;
+  SimShellWindows shellWindows_;
+  SimDdeClient dde_;
+  SimWindowTree windowTree_{machine_.windows()};
+  SimInternet internet_;
 };
 
 }  // namespace kalvora::platform::sim

@@ -15,6 +15,12 @@ const SimWindow* SimWindowManager::Window(WindowHandle window) const {
   return const_cast<SimWindowManager*>(this)->Mutable(window);
 }
 
+std::vector<WindowHandle> SimWindowManager::TopLevelWindows() const {
+  std::vector<WindowHandle> handles;
+  for (const auto& w : windows_) handles.push_back(w.handle);
+  return handles;
+}
+
 WindowHandle SimWindowManager::FindWindowByClass(const std::wstring& className) {
   for (const auto& w : windows_)
     if (EqualsFolded(w.className, className)) return w.handle;

@@ -31,6 +31,8 @@ class SimWindowManager final : public WindowManager {
   bool RemoveWindow(WindowHandle window);
   // nullptr for an unknown handle.
   const SimWindow* Window(WindowHandle window) const;
+  // Every top-level window, topmost first.
+  std::vector<WindowHandle> TopLevelWindows() const;
   void SetIconic(WindowHandle window, bool iconic);
   WindowHandle ForegroundWindow() const { return foreground_; }
   // Simulates the foreground lock: SetForegroundWindow then fails.

@@ -1,10 +1,12 @@
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Win32DdeClient.h"
 #include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ImageLists.h"
 #include "platform/win32/Win32Installer.h"
+#include "platform/win32/Win32Internet.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Registry.h"
@@ -13,9 +15,11 @@
 #include "platform/win32/Win32ShellFolders.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "platform/win32/Win32ShellPlaces.h"
+#include "platform/win32/Win32ShellWindows.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32SystemText.h"
 #include "platform/win32/Win32WindowManager.h"
+#include "platform/win32/Win32WindowTree.h"
 #include "platform/win32/Win32XmlDom.h"
 
 namespace kalvora::platform::win32 {
@@ -45,6 +49,10 @@ class Win32Platform {
   Win32ImageLists imageLists_;
   Win32Drives drives_;
   Win32XmlDom xml_;
+  Win32ShellWindows shellWindows_;
+  Win32DdeClient dde_;
+  Win32WindowTree windowTree_;
+  Win32Internet internet_;
 };
 
 }  // namespace kalvora::platform::win32

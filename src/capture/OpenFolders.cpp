@@ -1,0 +1,161 @@
+#include "capture/OpenFolders.h"
+
+#include "capture/PathText.h"
+#include "capture/ProgramPaths.h"
+#include "common/WideText.h"
+#include "launch/FolderPaths.h"
+
+namespace kalvora::capture {
+namespace {
+
+// Walks over tree nodes stop here.
+constexpr std::size_t kMaxNodes = 5000;
+
+bool StartsWithFolded(platform::SystemText& letters, const std::wstring& text, const std::wstring& prefix) {
+  return letters.Lower(text.substr(0, prefix.size())) == prefix;
+}
+
+// Only the blank and the percent sign are decoded, in one pass, so that an
+// escaped "%" followed by "20" stays "%20".
+std::wstring DecodeBlanksAndPercents(const std::wstring& url) {
+  std::wstring out;
+  out.reserve(url.size());
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    if (url[i] == L'%' && url.compare(i, 3, L"%20") == 0) {
+      out += L' ';
+      i += 2;
+    } else if (url[i] == L'%' && url.compare(i, 3, L"%25") == 0) {
+      out += L'%';
+      i += 2;
+    } else {
+      out += url[i];
+    }
+  }
+  return out;
+}
+
+std::wstring FilePathOfUrl(const std::wstring& rest) {
+  return text::ReplaceAll(DecodeBlanksAndPercents(rest), L"/", L"\\");
+}
+
+// The name after the last "\" or ":".
+std::wstring LastName(const std::wstring& path) {
+  const std::size_t cut = path.find_last_of(L"\\:");
+  return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+void Append(OpenFolderLists& lists, std::wstring path, std::wstring title) {
+  lists.files.push_back(std::move(path));
+  lists.titles.push_back(std::move(title));
+}
+
+// Reads every shell window; each one that gives a location not listed yet
+// goes to the lists under its title, a removable drive's root renamed.
+bool ScanShellWindows(const platform::Platform& platform, tree::PathTests& paths, OpenFolderLists& lists,
+                      bool webPagesWanted) {
+  lists.Clear();
+  std::vector<platform::ShellWindow> windows;
+  if (!platform.shellWindows.OpenWindows(windows)) return false;
+  for (const platform::ShellWindow& window : windows) {
+    try {
+      std::optional<ShellLocation> location = ReadShellWindow(platform, paths, window, webPagesWanted);
+      if (!location) continue;
+      if (location->webPage && IsIgnoredUrl(platform.text, location->path)) continue;
+      if (InFolderList(platform.text, lists, location->path)) continue;
+      Append(lists, location->path, RemovableDiskTitle(platform, location->title));
+    } catch (const std::exception&) {
+      // a window that fails to answer is left out
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<ShellLocation> ReadShellWindow(const platform::Platform& platform, tree::PathTests& paths,
+                                             const platform::ShellWindow& window, bool webPagesWanted) {
+  if (window.locationUrl.empty() || !window.hasDocument) return std::nullopt;
+  const std::wstring url = text::Trim(window.locationUrl);
+  ShellLocation location;
+  if (StartsWithFolded(platform.text, url, L"file:///")) {
+    location.path = FilePathOfUrl(url.substr(8));
+    location.title = LastName(location.path);
+    if (location.title.empty()) {  // a drive's root: "C:\" is titled "C:"
+      launch::NormalizeFolderPath(location.path);
+      location.title = paths.GetDisplayName(location.path);
+    }
+  } else if (StartsWithFolded(platform.text, url, L"file://")) {
+    location.path = FilePathOfUrl(url.substr(5));  // "//server/share" becomes "\\server\share"
+    location.title = location.path;
+  } else {
+    if (!webPagesWanted) return std::nullopt;
+    location.webPage = true;
+    location.path = url;
+    location.title = window.title.value_or(url);
+  }
+  platform.pump.ProcessMessages();
+  return location;
+}
+
+bool ScanFoldersAndPages(const platform::Platform& platform, tree::PathTests& paths, OpenFolderLists& lists,
+                         bool recordWebPages, TWebbrowserActiveUrl& ddeBrowsers) {
+  if (!ScanShellWindows(platform, paths, lists, recordWebPages)) return false;
+  if (recordWebPages) {
+    WebPages pages = GetBrowserPages(platform, ddeBrowsers);
+    for (std::size_t i = 0; i < pages.urls.size(); ++i) Append(lists, pages.urls[i], pages.titles[i]);
+  }
+  return true;
+}
+
+bool ScanOpenFolderWindows(const platform::Platform& platform, tree::PathTests& paths, OpenFolderLists& lists) {
+  return ScanShellWindows(platform, paths, lists, false);
+}
+
+bool InFolderList(platform::SystemText& letters, const OpenFolderLists& lists, const std::wstring& path) {
+  const std::wstring wanted = letters.Lower(text::Trim(path));
+  for (const std::wstring& file : lists.files)
+    if (letters.Lower(text::Trim(file)) == wanted) return true;
+  return false;
+}
+
+std::wstring RemovableDiskTitle(const platform::Platform& platform, const std::wstring& title) {
+  const std::wstring drive = title.substr(0, 2);
+  if (platform.drives.DriveType(platform.text.Upper(drive) + L"\\") != platform::DriveRemovable) return title;
+  return L"Removable Disk (" + drive + L")";
+}
+
+bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree& tree, const OpenFolderLists& lists) {
+  bool added = false;
+  for (std::size_t i = 0; i < lists.files.size() && i < lists.titles.size(); ++i) {
+    const std::wstring path = text::Trim(lists.files[i]);
+    if (path.empty()) continue;
+    try {
+      // Web addresses and network paths are not drive folders, so they stay out.
+      if (tree.Paths().WideDirectoryExists(path) && !FolderInTree(platform, tree, path)) {
+        tree.AddItem(path, lists.titles[i]);
+        added = true;
+      }
+    } catch (const std::exception&) {
+      // an entry that fails is skipped
+    }
+  }
+  return added;
+}
+
+bool FolderInTree(const platform::Platform& platform, tree::DocumentTree& tree, const std::wstring& path) {
+  if (text::Trim(path).empty()) return true;
+  const std::wstring wanted = platform.text.Lower(text::Trim(GetProgramPath(ResolutionServices::From(platform), path)));
+  auto matches = [&](tree::NodeId node) {
+    const std::wstring have = platform.text.Lower(text::Trim(tree.GetDocPath(tree.TVDocs().Node(node).data.DocIndex)));
+    return wanted == have || wanted == have + L"\\" || wanted + L"\\" == have;
+  };
+  const std::vector<tree::NodeId>& roots = tree.TVDocs().Roots();
+  for (std::size_t r = 0; r < roots.size() && r < kMaxNodes; ++r) {
+    if (matches(roots[r])) return true;
+    for (tree::NodeId child : tree.TVDocs().Children(roots[r]))
+      if (matches(child)) return true;
+  }
+  return false;
+}
+
+}  // namespace kalvora::capture

@@ -1,0 +1,125 @@
+// The open folder windows and Internet Explorer pages read from the shell's
+// window list, and the folders among them handed to the document tree.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "capture/OpenFolders.h"
+#include "support/DocumentTreeHarness.h"
+
+namespace kalvora::capture {
+namespace {
+
+using platform::sim::SimShellWindows;
+
+struct OpenFoldersTest : ::testing::Test {
+  testing::DocumentTreeHarness h;
+  SimShellWindows& shell = h.process.shellWindows();
+  platform::Platform platform = h.process.Platform();
+  TWebbrowserActiveUrl browsers{h.process.dde(), h.machine.text()};
+  OpenFolderLists lists;
+
+  OpenFoldersTest() {
+    h.AddFolder(L"C:\\Users\\me\\My Documents");
+    h.AddFolder(L"D:\\Projects");
+    h.machine.files().AddDrive(L'E');
+    h.machine.drives().SetDriveType(L'E', platform::DriveRemovable);
+  }
+
+  // Each entry as "path|title".
+  std::vector<std::wstring> Listed() const {
+    std::vector<std::wstring> out;
+    for (std::size_t i = 0; i < lists.files.size(); ++i) out.push_back(lists.files[i] + L"|" + lists.titles[i]);
+    return out;
+  }
+};
+
+TEST_F(OpenFoldersTest, ShellWindowsGiveEachFolderOnceAndPagesOnlyWhenWanted) {
+  shell.OpenExplorer(L"C:\\Users\\me\\My Documents");
+  shell.OpenExplorer(L"C:\\");
+  shell.OpenExplorer(L"E:\\");
+  shell.OpenExplorer(L"\\\\server\\share\\dir");
+  shell.OpenVirtualPlace();                              // Computer: no location
+  shell.OpenExplorer(L"c:\\users\\me\\my documents");   // the same folder again
+  shell.OpenExplorer(L"D:\\100%20 off");                // a literal "%20" in a name
+  shell.OpenBrowser(L"about:blank", L"Blank");
+  shell.OpenBrowser(L"http://example.com/", L"Example Domain");
+  shell.OpenBrowser(L"http://untitled.example/", std::nullopt);
+  shell.OpenLoading(L"http://loading.example/");
+  ASSERT_EQ(SimShellWindows::FileUrl(L"C:\\Users\\me\\My Documents"), L"file:///C:/Users/me/My%20Documents");
+
+  const std::vector<std::wstring> folders = {
+      L"C:\\Users\\me\\My Documents|My Documents", L"C:\\|C:", L"E:\\|Removable Disk (E:)",
+      L"\\\\server\\share\\dir|\\\\server\\share\\dir", L"D:\\100%20 off|100%20 off"};
+  ASSERT_TRUE(ScanFoldersAndPages(platform, h.tree.Paths(), lists, false, browsers));
+  EXPECT_EQ(Listed(), folders);
+
+  std::vector<std::wstring> withPages = folders;
+  withPages.push_back(L"http://example.com/|Example Domain");
+  withPages.push_back(L"http://untitled.example/|http://untitled.example/");
+  ASSERT_TRUE(ScanFoldersAndPages(platform, h.tree.Paths(), lists, true, browsers));
+  EXPECT_EQ(Listed(), withPages);
+
+  ASSERT_TRUE(ScanOpenFolderWindows(platform, h.tree.Paths(), lists));
+  EXPECT_EQ(Listed(), folders);
+}
+
+TEST_F(OpenFoldersTest, NoShellWindowListLeavesTheListsEmpty) {
+  lists.files = {L"C:\\old"};
+  lists.titles = {L"old"};
+  shell.SetUnavailable(true);
+  EXPECT_FALSE(ScanFoldersAndPages(platform, h.tree.Paths(), lists, true, browsers));
+  EXPECT_TRUE(lists.files.empty());
+  EXPECT_TRUE(lists.titles.empty());
+}
+
+TEST_F(OpenFoldersTest, InFolderListIgnoresCaseAndBlanks) {
+  lists.files = {L" C:\\Data "};
+  lists.titles = {L"Data"};
+  EXPECT_TRUE(InFolderList(h.machine.text(), lists, L"c:\\data"));
+  EXPECT_FALSE(InFolderList(h.machine.text(), lists, L"c:\\data\\"));
+}
+
+TEST_F(OpenFoldersTest, RemovableDiskTitleOnlyForRemovableDrives) {
+  EXPECT_EQ(RemovableDiskTitle(platform, L"e:"), L"Removable Disk (e:)");
+  EXPECT_EQ(RemovableDiskTitle(platform, L"C:"), L"C:");
+  EXPECT_EQ(RemovableDiskTitle(platform, L"Projects"), L"Projects");
+  EXPECT_EQ(RemovableDiskTitle(platform, L"E"), L"E");
+  EXPECT_EQ(RemovableDiskTitle(platform, L""), L"");
+}
+
+TEST_F(OpenFoldersTest, OnlyExistingDriveFoldersNotInTheTreeAreRecorded) {
+  h.AddFolder(L"C:\\Work");
+  h.tree.AddItem(L"C:\\Work\\", L"Work");  // in the tree with a trailing backslash
+  shell.OpenExplorer(L"D:\\Projects");
+  shell.OpenExplorer(L"C:\\Work");
+  shell.OpenExplorer(L"\\\\server\\share\\dir");  // a network folder is listed, not recorded
+  shell.OpenExplorer(L"D:\\Gone");                // no longer exists
+  shell.OpenBrowser(L"http://example.com/", L"Example Domain");
+  ASSERT_TRUE(ScanFoldersAndPages(platform, h.tree.Paths(), lists, true, browsers));
+  ASSERT_EQ(lists.files.size(), 5u);
+  const int before = h.EntryCount();
+
+  EXPECT_TRUE(RecordRunningFolders(platform, h.tree, lists));
+  ASSERT_EQ(h.EntryCount(), before + 1);
+  EXPECT_EQ(h.tree.Docs().Entries().back().path, L"D:\\Projects\\");
+  EXPECT_TRUE(FolderInTree(platform, h.tree, L"d:\\projects\\"));
+
+  // A second pass finds everything in the tree already.
+  EXPECT_FALSE(RecordRunningFolders(platform, h.tree, lists));
+  EXPECT_EQ(h.EntryCount(), before + 1);
+}
+
+TEST_F(OpenFoldersTest, FolderInTreeLooksAtRootsAndTheirChildren) {
+  h.AddFolder(L"D:\\Projects\\Alpha\\Deep");
+  h.tree.AddItem(L"D:\\Projects\\Alpha", L"Alpha");
+  h.tree.AddItem(L"D:\\Projects\\Alpha\\Deep", L"Deep");
+  EXPECT_TRUE(FolderInTree(platform, h.tree, L"   "));
+  EXPECT_FALSE(FolderInTree(platform, h.tree, L"D:\\Elsewhere"));
+  // Whatever the tree's shape, each added folder is found by its own path.
+  EXPECT_TRUE(FolderInTree(platform, h.tree, L"D:\\Projects\\Alpha"));
+}
+
+}  // namespace
+}  // namespace kalvora::capture

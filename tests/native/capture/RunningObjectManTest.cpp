@@ -1,0 +1,105 @@
+// The 10-second writer of shortcuts for the open folder windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "capture/RunningObjectMan.h"
+#include "support/DocumentTreeHarness.h"
+
+namespace kalvora::capture {
+namespace {
+
+// The main window's timer; the test fires its ticks by hand.
+struct FakeTimer : FolderShortcutTimer {
+  void Start(unsigned intervalMs) override {
+    running = true;
+    interval = intervalMs;
+  }
+  void Stop() override { running = false; }
+  bool running = false;
+  unsigned interval = 0;
+};
+
+struct RunningObjectManTest : ::testing::Test {
+  testing::DocumentTreeHarness h;
+  FakeTimer timer;
+  TRunningObjectMan man{h.process.Platform(), h.tree.Paths(), timer};
+  const std::wstring recent = h.machine.folders().SpecialFolderPath(platform::SpecialFolder::Recent);
+
+  RunningObjectManTest() {
+    h.AddFolder(L"D:\\Projects");
+    h.AddFolder(L"C:\\Users\\me\\My Documents");
+    h.machine.files().AddDrive(L'E');
+    h.machine.drives().SetDriveType(L'E', platform::DriveRemovable);
+    h.machine.files().CreateDirectoryTree(recent);
+  }
+
+  // "name.lnk -> target" for each shortcut in the Recent folder.
+  std::vector<std::wstring> RecentShortcuts() {
+    std::vector<std::wstring> out;
+    for (const auto& entry : h.machine.files().FindFiles(recent + L"\\*.lnk"))
+      out.push_back(entry.name + L" -> " + h.machine.links().ReadTarget(recent + L"\\" + entry.name));
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  void Tick() {
+    if (timer.running) man.WriteFolderShortcuts();
+  }
+};
+
+TEST_F(RunningObjectManTest, CreatesItsOwnFolderAndWaitsForStart) {
+  EXPECT_TRUE(h.machine.files().DirectoryExists(L"C:\\users\\joe\\Documents\\revisto\\recent"));
+  EXPECT_EQ(man.RecentFolder(), recent);
+  EXPECT_FALSE(timer.running);
+  man.StartFolderShortcuts();
+  EXPECT_TRUE(timer.running);
+  EXPECT_EQ(timer.interval, 10000u);
+}
+
+TEST_F(RunningObjectManTest, EachTickWritesOneShortcutPerOpenFolderWindow) {
+  auto& shell = h.process.shellWindows();
+  shell.OpenExplorer(L"D:\\Projects");
+  shell.OpenExplorer(L"C:\\Users\\me\\My Documents");
+  shell.OpenExplorer(L"E:\\");
+  shell.OpenVirtualPlace();
+  shell.OpenBrowser(L"http://example.com/", L"Example Domain");
+  man.StartFolderShortcuts();
+  Tick();
+  const std::vector<std::wstring> expected = {
+      L"My Documents.lnk -> C:\\Users\\me\\My Documents",
+      L"Projects.lnk -> D:\\Projects",
+      L"Removable Disk (E_).lnk -> E:\\",
+  };
+  EXPECT_EQ(RecentShortcuts(), expected);
+  ASSERT_TRUE(h.machine.links().Shortcut(recent + L"\\Projects.lnk"));
+  EXPECT_EQ(h.machine.links().Shortcut(recent + L"\\Projects.lnk")->workingDirectory, L"D:\\");
+
+  // The next tick rewrites them: a changed shortcut points at the folder again.
+  h.machine.links().AddShortcut(recent + L"\\Projects.lnk", platform::sim::SimShortcut(L"D:\\Elsewhere"));
+  Tick();
+  EXPECT_EQ(RecentShortcuts(), expected);
+}
+
+TEST_F(RunningObjectManTest, AFailingPassStopsTheTimerUntilStartedAgain) {
+  auto& shell = h.process.shellWindows();
+  shell.OpenExplorer(L"D:\\Projects");
+  man.StartFolderShortcuts();
+  shell.SetUnavailable(true);
+  Tick();
+  EXPECT_FALSE(timer.running);
+  EXPECT_TRUE(RecentShortcuts().empty());
+
+  shell.SetUnavailable(false);
+  Tick();  // the stopped timer does not fire
+  EXPECT_TRUE(RecentShortcuts().empty());
+
+  man.StartFolderShortcuts();
+  Tick();
+  EXPECT_TRUE(timer.running);
+  EXPECT_EQ(RecentShortcuts(), std::vector<std::wstring>{L"Projects.lnk -> D:\\Projects"});
+}
+
+}  // namespace
+}  // namespace kalvora::capture
