@@ -153,6 +153,9 @@ void RecentDocuments::StepGauge() {
 
 bool RecentDocuments::Record(bool folderRefresh) {
   bool added = false;
+  // Folders may have come or gone since the last pass: the tree's paths are
+  // looked at afresh.
+  tree_.InvalidateTreePaths();
   tree::PathTests& paths = tree_.Paths();
   tree::DocumentTreeHost& host = tree_.Host();
   // Adding items adds to the list, and a command run while messages are

@@ -9,6 +9,7 @@
 #include "tree/DocTable.h"
 #include "tree/PathTests.h"
 #include "tree/RecentDocList.h"
+#include "tree/TreePathIndex.h"
 #include "tree/TreeModel.h"
 
 namespace kalvora::tree {
@@ -72,7 +73,11 @@ class DocumentTree {
   bool ItemInTree(const std::wstring& path, const std::wstring& title);
   bool CheckIfRecentDocInTreeNode(const std::wstring& fileName);
   void CollectTreePaths();
+  // The list of the last full walk of CollectTreePaths.
   const std::vector<std::wstring>& TreePaths() const { return treePaths_; }
+  // The recent-document check reads the tree through an index; a new pass
+  // over the Recent folder starts it afresh, as folders may have changed.
+  void InvalidateTreePaths() { treePathIndex_.Invalidate(); }
   bool AppNodeExists(std::wstring appPath, const std::wstring& title);
   void AttachDocToApp(const std::wstring& docPath, const std::wstring& docName, const std::wstring& appPath);
   bool AddToRecentList(const std::wstring& path);
@@ -104,6 +109,11 @@ class DocumentTree {
   // look at many entries: they show only the last one looked at.
   std::wstring PathOf(int index) const;
   std::wstring ProgramNameOf(const std::wstring& path) const;
+  // The compared form of a node's path in CollectTreePaths.
+  std::wstring ComparedTreePath(NodeId node);
+  // Some level of the All tree is longer than the walk limit: only a walk
+  // knows which nodes it reaches.
+  bool NeedsLimitedWalk() const;
 
   platform::Platform platform_;
   capture::ResolutionServices resolution_;
@@ -120,6 +130,7 @@ class DocumentTree {
   std::wstring currentTitle_;
   std::wstring currentTitleLower_;
   std::vector<std::wstring> treePaths_;
+  TreePathIndex treePathIndex_{all_, [this](NodeId node) { return ComparedTreePath(node); }};
   bool tracing_ = false;
   std::vector<std::wstring> traceLines_;
 };

@@ -43,6 +43,19 @@ bool DocumentTree::ItemInTree(const std::wstring& path, const std::wstring&) {
   return found;
 }
 
+std::wstring DocumentTree::ComparedTreePath(NodeId id) {
+  const TreeNode& node = all_.Node(id);
+  std::wstring path = Fold(capture::ResolveShortcut(resolution_, PathOf(node.data.DocIndex)));
+  if (!node.children.empty() && paths_.WideDirectoryExists(path)) {
+    path = paths_.GetGroupKey(path);
+    launch::NormalizeFolderPath(path);
+    // The documents folder's group key comes back in its own letter case;
+    // every other path in the list is lowercase.
+    path = Fold(path);
+  }
+  return path;
+}
+
 void DocumentTree::CollectTreePaths() {
   treePaths_.clear();
   int lastLookedAt = -1;
@@ -56,28 +69,38 @@ void DocumentTree::CollectTreePaths() {
     const NodeId id = (*siblings)[next++];
     const TreeNode& node = all_.Node(id);
     lastLookedAt = node.data.DocIndex;
-    std::wstring path = Fold(capture::ResolveShortcut(resolution_, PathOf(node.data.DocIndex)));
-    if (!node.children.empty() && paths_.WideDirectoryExists(path)) {
-      path = paths_.GetGroupKey(path);
-      launch::NormalizeFolderPath(path);
-      // The documents folder's group key comes back in its own letter case;
-      // every other path in the list is lowercase.
-      path = Fold(path);
-    }
-    treePaths_.push_back(std::move(path));
+    treePaths_.push_back(ComparedTreePath(id));
     if (!node.children.empty()) stack.push_back({&node.children, 0});
   }
   if (lastLookedAt >= 0) GetDocPath(lastLookedAt);
 }
 
+bool DocumentTree::NeedsLimitedWalk() const {
+  if (all_.Roots().size() > kWalkLimit) return true;
+  bool tooLong = false;
+  all_.ForEachDepthFirst([&](NodeId id) { tooLong = tooLong || all_.Node(id).children.size() > kWalkLimit; });
+  return tooLong;
+}
+
 bool DocumentTree::CheckIfRecentDocInTreeNode(const std::wstring& fileName) {
   AddDebugLine(L"CheckIfRecentDocInTreeNode=FileName" + fileName);
   if (text::Trim(fileName).empty()) return true;
-  CollectTreePaths();
   const std::wstring wanted = Fold(capture::ResolveShortcut(resolution_, Fold(fileName)));
-  for (const std::wstring& path : treePaths_)
-    if (path == wanted + L"\\" || path == wanted || path + L"\\" == wanted) return true;
-  return false;
+  // Only a walk knows which nodes a level longer than the limit leaves out.
+  if (all_.Count() > kWalkLimit && NeedsLimitedWalk()) {
+    CollectTreePaths();
+    for (const std::wstring& path : treePaths_)
+      if (path == wanted + L"\\" || path == wanted || path + L"\\" == wanted) return true;
+    return false;
+  }
+  // The walk would leave the hint on the last node in depth-first order.
+  if (!all_.Roots().empty()) {
+    NodeId last = all_.Roots().back();
+    while (!all_.Node(last).children.empty()) last = all_.Node(last).children.back();
+    GetDocPath(all_.Node(last).data.DocIndex);
+  }
+  if (treePathIndex_.Contains(wanted + L"\\") || treePathIndex_.Contains(wanted)) return true;
+  return !wanted.empty() && wanted.back() == L'\\' && treePathIndex_.Contains(wanted.substr(0, wanted.size() - 1));
 }
 
 bool DocumentTree::AppNodeExists(std::wstring appPath, const std::wstring& title) {
