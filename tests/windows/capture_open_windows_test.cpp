@@ -3,6 +3,7 @@
 // with no windows, so only its answering without failure is checked here.
 #include <winsock2.h>
 #include <windows.h>
+#include <ddeml.h>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,70 @@ TEST_F(RealOpenWindows, ShellWindowListAnswersWithoutFailure) {
 TEST_F(RealOpenWindows, DdeServiceWithoutServerGivesNoReply) {
   EXPECT_FALSE(platform.dde.Request(L"Firefox", L"WWW_GetWindowInfo", L"0xFFFFFFFF,sURL,sTitle"));
   EXPECT_EQ(browsers.QueryDdeBrowser(L"Netscape"), (std::pair<std::wstring, std::wstring>{}));
+}
+
+// A browser's DDE window-info server in a thread of its own, answering
+// one service with a fixed 8-bit reply.
+class DdeBrowserServer {
+ public:
+  DdeBrowserServer(const wchar_t* service, std::string reply) : service_(service) {
+    reply_ = std::move(reply);
+    HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] { Run(ready); });
+    ::WaitForSingleObject(ready, 10000);
+    ::CloseHandle(ready);
+  }
+  ~DdeBrowserServer() {
+    ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  DdeBrowserServer(const DdeBrowserServer&) = delete;
+  DdeBrowserServer& operator=(const DdeBrowserServer&) = delete;
+
+ private:
+  static HDDEDATA CALLBACK Callback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA, ULONG_PTR,
+                                    ULONG_PTR) {
+    if (type == XTYP_CONNECT)
+      return reinterpret_cast<HDDEDATA>(
+          static_cast<ULONG_PTR>(::DdeCmpStringHandles(topic, topic_) == 0 ? TRUE : FALSE));
+    if (type == XTYP_REQUEST && format == CF_TEXT && ::DdeCmpStringHandles(item, item_) == 0)
+      return ::DdeCreateDataHandle(instance_, reinterpret_cast<LPBYTE>(const_cast<char*>(reply_.c_str())),
+                                   static_cast<DWORD>(reply_.size() + 1), 0, item, CF_TEXT, 0);
+    return nullptr;
+  }
+  void Run(HANDLE ready) {
+    threadId_ = ::GetCurrentThreadId();
+    MSG message;
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue exists from here on
+    ::DdeInitializeW(&instance_, Callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0);
+    HSZ service = ::DdeCreateStringHandleW(instance_, service_, CP_WINUNICODE);
+    topic_ = ::DdeCreateStringHandleW(instance_, L"WWW_GetWindowInfo", CP_WINUNICODE);
+    item_ = ::DdeCreateStringHandleW(instance_, L"0xFFFFFFFF,sURL,sTitle", CP_WINUNICODE);
+    ::DdeNameService(instance_, service, nullptr, DNS_REGISTER);
+    ::SetEvent(ready);
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+    ::DdeNameService(instance_, service, nullptr, DNS_UNREGISTER);
+    ::DdeFreeStringHandle(instance_, service);
+    ::DdeFreeStringHandle(instance_, topic_);
+    ::DdeFreeStringHandle(instance_, item_);
+    ::DdeUninitialize(instance_);
+  }
+
+  static inline DWORD instance_ = 0;
+  static inline HSZ topic_ = nullptr;
+  static inline HSZ item_ = nullptr;
+  static inline std::string reply_;
+  const wchar_t* service_;
+  DWORD threadId_ = 0;
+  std::thread thread_;
+};
+
+TEST_F(RealOpenWindows, DdeBrowserReplyIsListed) {
+  DdeBrowserServer server(L"Netscape", "\"http://dde.example/page\",\"DDE page\",\"Navigator\"");
+  browsers.RefreshPages();
+  ASSERT_EQ(browsers.Pages().urls.size(), 1u);
+  EXPECT_EQ(browsers.Pages().urls[0], L"http://dde.example/page");
+  EXPECT_EQ(browsers.Pages().titles[0], L"DDE page");
 }
 
 // A frame of Chrome's old window class with its title and address-bar children.
