@@ -213,7 +213,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       if (logic_ && wParam >= static_cast<WPARAM>(app::TimerId::FirstRun) &&
-          wParam <= static_cast<WPARAM>(app::TimerId::RecFolders))
+          wParam <= static_cast<WPARAM>(app::TimerId::FolderShortcuts))
         logic_->OnTimer(static_cast<app::TimerId>(wParam));
       return 0;
     case WM_COMMAND:

@@ -50,6 +50,7 @@ enum class Command : int {
 };
 
 // The three timers of the main window.
-enum class TimerId : int { FirstRun = 1, Finish = 2, RecFolders = 3 };
+// FolderShortcuts is the 10-second timer of the open-folder shortcut writer.
+enum class TimerId : int { FirstRun = 1, Finish = 2, RecFolders = 3, FolderShortcuts = 4 };
 
 }  // namespace kalvora::app

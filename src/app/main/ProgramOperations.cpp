@@ -8,4 +8,8 @@ void ProgramOperations::OpenSelectedRecord() {
   if (window_ && window_->HasDocuments()) window_->Records().OpenSelectedRecord();
 }
 
+void ProgramOperations::RefreshRecentFolders() {
+  if (window_ && window_->HasDocuments()) window_->RecentFolders().RefreshRecentFolders();
+}
+
 }  // namespace kalvora::app

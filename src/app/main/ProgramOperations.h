@@ -15,6 +15,7 @@ class ProgramOperations : public ShellIntegrationOperations {
   void Attach(TRevistoWindow* window) { window_ = window; }
 
   void OpenSelectedRecord() override;
+  void RefreshRecentFolders() override;
 
  private:
   TRevistoWindow* window_ = nullptr;

@@ -42,6 +42,10 @@ void TRevistoWindow::FormCreate() {
       records::RecordLibraryServices{[this](const std::wstring& path) { return recordFile_->WriteRecordFile(path); },
                                      [this](const std::wstring& path) { recordFile_->LoadRecord(path); },
                                      [this] { Render(); }});
+  recentDocuments_ =
+      std::make_unique<capture::RecentDocuments>(platform, *documents_, settingsDialog_, windowSettings_);
+  recentFolders_ = std::make_unique<recent::RecentFolderRecorder>(state_, smartFolderDialog_, store_,
+                                                                  *recentDocuments_, openFolders_, *records_);
   resolution_.emplace(capture::ResolutionServices::From(platform));
   fileSearch_ = std::make_unique<tree::ProgramFileSearch>(platform.files, platform.pump);
   startMan_ = std::make_unique<capture::TWindowsStartMan>(*resolution_);
@@ -105,6 +109,9 @@ void TRevistoWindow::OnTimer(TimerId timer) {
       break;
     case TimerId::RecFolders:
       Guarded([&] { ops_.RefreshRecentFolders(); });
+      break;
+    case TimerId::FolderShortcuts:
+      if (runningObjectMan_) Guarded([&] { runningObjectMan_->WriteFolderShortcuts(); });
       break;
   }
 }
@@ -342,6 +349,27 @@ void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expand
   if (documents_->Docs().Valid(index)) documents_->Docs().SetExpanded(index, expanded);
   records_->AllTreeExpansionChanged();
 }
+
+void TRevistoWindow::OpenFolders::StartFolderShortcuts() {
+  auto& w = window_;
+  if (!w.runningObjectMan_)
+    w.runningObjectMan_ = std::make_unique<capture::TRunningObjectMan>(w.context_.platform, w.documents_->Paths(), *this);
+  w.runningObjectMan_->StartFolderShortcuts();
+}
+
+void TRevistoWindow::OpenFolders::ScanOpenFolderWindows() {
+  capture::ScanOpenFolderWindows(window_.context_.platform, window_.documents_->Paths(), window_.openFolderLists_);
+}
+
+bool TRevistoWindow::OpenFolders::RecordRunningFolders() {
+  return capture::RecordRunningFolders(window_.context_.platform, *window_.documents_, window_.openFolderLists_);
+}
+
+void TRevistoWindow::OpenFolders::Start(unsigned intervalMs) {
+  window_.view_.SetTimer(TimerId::FolderShortcuts, intervalMs, true);
+}
+
+void TRevistoWindow::OpenFolders::Stop() { window_.view_.SetTimer(TimerId::FolderShortcuts, 0, false); }
 
 void TRevistoWindow::EnsureProgramNames() {
   if (state_.ProgramNamesLoaded || !resolution_) return;

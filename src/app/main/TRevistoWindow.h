@@ -14,9 +14,13 @@
 #include "app/main/SubsystemOperations.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "capture/OpenFolders.h"
 #include "capture/ProgramNames.h"
+#include "capture/RecentDocuments.h"
+#include "capture/RunningObjectMan.h"
 #include "capture/StartupPrograms.h"
 #include "records/RecordFile.h"
+#include "recent/RecentFolders.h"
 #include "records/RecordLibrary.h"
 #include "tree/DocumentTree.h"
 #include "tree/FileSearch.h"
@@ -71,6 +75,10 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   tree::DocumentTree& Documents() { return *documents_; }
   bool HasDocuments() const { return documents_ != nullptr; }
   records::RecordLibrary& Records() { return *records_; }
+  recent::RecentFolderRecorder& RecentFolders() { return *recentFolders_; }
+  capture::RecentDocuments& RecentDocuments() { return *recentDocuments_; }
+  // The open-folder shortcut writer, once a refresh has made it.
+  capture::TRunningObjectMan* RunningObjectMan() { return runningObjectMan_.get(); }
   records::RecordFile& RecordFiles() { return *recordFile_; }
   // The Start Menu names of programs, built once per run before the first
   // capture or the first items from outside.
@@ -128,6 +136,24 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   std::unique_ptr<records::RecordFile> recordFile_;
   std::unique_ptr<records::RecordLibrary> records_;
   std::optional<capture::ResolutionServices> resolution_;
+  // The open folder windows for the refresh, and the shortcut writer's timer.
+  class OpenFolders : public recent::OpenFolderWindows, public capture::FolderShortcutTimer {
+   public:
+    explicit OpenFolders(TRevistoWindow& window) : window_(window) {}
+    void StartFolderShortcuts() override;
+    void ScanOpenFolderWindows() override;
+    bool RecordRunningFolders() override;
+    void Start(unsigned intervalMs) override;
+    void Stop() override;
+
+   private:
+    TRevistoWindow& window_;
+  };
+  OpenFolders openFolders_{*this};
+  capture::OpenFolderLists openFolderLists_;  // LbDocTitle, LbFiles
+  std::unique_ptr<capture::TRunningObjectMan> runningObjectMan_;
+  std::unique_ptr<capture::RecentDocuments> recentDocuments_;
+  std::unique_ptr<recent::RecentFolderRecorder> recentFolders_;
   std::unique_ptr<tree::ProgramFileSearch> fileSearch_;
   capture::ProgramNameTable programNames_;
   std::unique_ptr<capture::TWindowsStartMan> startMan_;

@@ -18,7 +18,6 @@ TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   auto& window = h.Window();
   operations.Attach(&window);
   window.FormCreate();
-  h.machine.SetNow({2012, 3, 5, 9, 30, 0, 0});
 
   auto& documents = window.Documents();
   for (const wchar_t* folder : {L"C:\\Users\\joe\\Music", L"C:\\Data\\Reports", L"C:\\Data\\Old"})
@@ -33,9 +32,9 @@ TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   all.SetExpanded(usersGroup, true);
   window.OnTreeNodeExpanded(app::PageAll, usersGroup, true);
 
-  window.State().NewRecordFlag = true;
+  // The recently-open-folders mode points the save at its own record.
   window.Records().SaveAndRefresh();
-  ASSERT_EQ(window.Layout().recordList, std::vector<std::wstring>{L"Mar 05,2012_001"});
+  ASSERT_EQ(window.Layout().recordList, std::vector<std::wstring>{L"Recent Folders"});
 
   documents.Clear();
   window.OnRecordSelected(0);
@@ -50,7 +49,47 @@ TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
                                               L"C:\\Users+{joe\\Music;}"}));
   EXPECT_EQ(documents.TVDoc().Roots().size(), 1u);
   EXPECT_EQ(documents.TVPath().Roots().size(), 2u);
-  EXPECT_EQ(window.State().CurrentRecordPath, L"C:\\Records\\Mar 05,2012_001.revisto");
+  EXPECT_EQ(window.State().CurrentRecordPath, L"C:\\Records\\Recent Folders.revisto");
+}
+
+}  // namespace
+}  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+// The program's main job on a simulated machine: folders the user opened
+// appear in the tree at start and on "Refresh", and "Recent Folders" is saved.
+TEST(MainWindowRecords, RecentFoldersAppearAtStartAndOnRefresh) {
+  WindowHarness h;
+  h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
+  const std::wstring recent = h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Recent);
+  auto openFolder = [&](const std::wstring& folder, const std::wstring& name) {
+    h.machine.files().CreateDirectoryTree(folder);
+    h.machine.links().AddShortcut(recent + L"\\" + name + L".lnk", platform::sim::SimShortcut{folder});
+  };
+  openFolder(L"C:\\Projects\\Alpha", L"Alpha");
+  settings::SettingsFile userSettings(h.platform.profiles, h.UserSettingsPath());
+  app::ProgramOperations operations(h.platform, h.platform.system.ProgramFilePath(), userSettings);
+  h.realOperations = &operations;
+  h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); });
+  auto& window = h.Window();
+  operations.Attach(&window);
+  window.FormCreate();
+
+  const std::wstring record = L"C:\\Records\\Recent Folders.revisto";
+  ASSERT_TRUE(h.machine.files().FileExists(record));
+  EXPECT_TRUE(h.machine.files().FileExists(L"C:\\Records\\Recent Folders.revistotreesel"));
+  EXPECT_TRUE(window.Documents().ItemInTree(L"C:\\Projects", L""));
+  EXPECT_TRUE(h.view.TimerEnabled(app::TimerId::RecFolders));
+  EXPECT_TRUE(h.view.TimerEnabled(app::TimerId::FolderShortcuts));
+
+  openFolder(L"D:\\Music", L"Music");
+  h.machine.files().AddDrive(L'D');
+  openFolder(L"D:\\Music", L"Music");
+  window.OnCommand(app::Command::Refresh2);
+  EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(L"D:\\Music"));
+  EXPECT_NE(h.machine.files().ReadFile(record)->find("D:\\Music"), std::string::npos);
 }
 
 }  // namespace

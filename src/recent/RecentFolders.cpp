@@ -1,0 +1,40 @@
+#include "recent/RecentFolders.h"
+
+namespace kalvora::recent {
+
+RecentFolderRecorder::RecentFolderRecorder(app::MainWindowState& state,
+                                           settings::TFrmSmartFolderSetting& smartFolderSettings,
+                                           settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
+                                           OpenFolderWindows& openFolders, records::RecordLibrary& records)
+    : state_(state),
+      smartFolderSettings_(smartFolderSettings),
+      store_(store),
+      recentDocuments_(recentDocuments),
+      openFolders_(openFolders),
+      records_(records) {}
+
+void RecentFolderRecorder::RefreshRecentFolders() {
+  if (smartFolderSettings_.CbRealTimeRecFolder) {
+    state_.Memo1.push_back(L"real-time rec folder");
+    // The next save goes to the recently-open-folders record.
+    state_.FolderRecordFlag = true;
+    state_.CurrentRecordPath =
+        store_.RecordFolder() + records::RecentFoldersRecordName + records::RecordExtension;
+    openFolders_.StartFolderShortcuts();
+  }
+  if (smartFolderSettings_.CbRefreshRecentFolder) {
+    state_.Memo1.push_back(L" rec exists folder");
+    AddRecentFoldersToTree();
+  }
+}
+
+void RecentFolderRecorder::AddRecentFoldersToTree() {
+  recentDocuments_.CollectRecentDocuments();
+  const bool documentsAdded = recentDocuments_.RecordRecentFolderItems();
+  openFolders_.ScanOpenFolderWindows();
+  const bool foldersAdded = openFolders_.RecordRunningFolders();
+  // Nothing new, nothing saved: the record on disk already holds the tree.
+  if (foldersAdded || documentsAdded || state_.NewRecordFlag) records_.SaveAndRefresh();
+}
+
+}  // namespace kalvora::recent

@@ -1,0 +1,50 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/main/MainWindowState.h"
+#include "capture/RecentDocuments.h"
+#include "records/RecordLibrary.h"
+#include "settings/SettingsStore.h"
+#include "settings/SmartFolderSettingsDialog.h"
+
+namespace kalvora::recent {
+
+// The open Explorer folder windows, as the refresh needs them: the
+// shortcut writer that makes open folders count as recently used, and the
+// scan that adds open folders not yet in the tree.
+class OpenFolderWindows {
+ public:
+  virtual ~OpenFolderWindows() = default;
+  // Creates the shortcut writer when needed and (re)starts its timer.
+  virtual void StartFolderShortcuts() = 0;
+  // Reads the open folder windows into the hidden lists.
+  virtual void ScanOpenFolderWindows() = 0;
+  // Adds the listed folders that exist and are not yet in the tree; true
+  // when any was added.
+  virtual bool RecordRunningFolders() = 0;
+};
+
+// Keeps the record "Recent Folders" up to date while the program runs: at
+// start, on every tick of the refresh timer, on activation and on
+// "Refresh", what is new among the recent documents and the open folder
+// windows is added to the tree, which is then saved.
+class RecentFolderRecorder {
+ public:
+  RecentFolderRecorder(app::MainWindowState& state, settings::TFrmSmartFolderSetting& smartFolderSettings,
+                       settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
+                       OpenFolderWindows& openFolders, records::RecordLibrary& records);
+
+  void RefreshRecentFolders();
+  void AddRecentFoldersToTree();
+
+ private:
+  app::MainWindowState& state_;
+  settings::TFrmSmartFolderSetting& smartFolderSettings_;
+  settings::SettingsStore& store_;
+  capture::RecentDocuments& recentDocuments_;
+  OpenFolderWindows& openFolders_;
+  records::RecordLibrary& records_;
+};
+
+}  // namespace kalvora::recent
