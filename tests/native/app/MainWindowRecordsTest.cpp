@@ -6,18 +6,30 @@
 namespace kalvora::testing {
 namespace {
 
+// The window created with the program's real operations, the Smart Folder
+// Settings dialog confirmed.
+struct ProgramStart {
+  explicit ProgramStart(WindowHarness& h)
+      : userSettings(h.platform.profiles, h.UserSettingsPath()),
+        operations(h.platform, h.platform.system.ProgramFilePath(), userSettings),
+        window((h.realOperations = &operations,
+                h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); }),
+                h.Window())) {
+    operations.Attach(&window);
+    window.FormCreate();
+  }
+  settings::SettingsFile userSettings;
+  app::ProgramOperations operations;
+  app::TRevistoWindow& window;
+};
+
 // A window with the program's real operations: what is saved from the tree
 // comes back, groups expanded as they were, when the record is opened again.
 TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   WindowHarness h;
   h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
-  settings::SettingsFile userSettings(h.platform.profiles, h.UserSettingsPath());
-  app::ProgramOperations operations(h.platform, h.platform.system.ProgramFilePath(), userSettings);
-  h.realOperations = &operations;
-  h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); });
-  auto& window = h.Window();
-  operations.Attach(&window);
-  window.FormCreate();
+  ProgramStart start(h);
+  auto& window = start.window;
 
   auto& documents = window.Documents();
   for (const wchar_t* folder : {L"C:\\Users\\joe\\Music", L"C:\\Data\\Reports", L"C:\\Data\\Old"})
@@ -52,11 +64,6 @@ TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   EXPECT_EQ(window.State().CurrentRecordPath, L"C:\\Records\\Recent Folders.revisto");
 }
 
-}  // namespace
-}  // namespace kalvora::testing
-
-namespace kalvora::testing {
-namespace {
 
 // The program's main job on a simulated machine: folders the user opened
 // appear in the tree at start and on "Refresh", and "Recent Folders" is saved.
@@ -69,13 +76,8 @@ TEST(MainWindowRecords, RecentFoldersAppearAtStartAndOnRefresh) {
     h.machine.links().AddShortcut(recent + L"\\" + name + L".lnk", platform::sim::SimShortcut{folder});
   };
   openFolder(L"C:\\Projects\\Alpha", L"Alpha");
-  settings::SettingsFile userSettings(h.platform.profiles, h.UserSettingsPath());
-  app::ProgramOperations operations(h.platform, h.platform.system.ProgramFilePath(), userSettings);
-  h.realOperations = &operations;
-  h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); });
-  auto& window = h.Window();
-  operations.Attach(&window);
-  window.FormCreate();
+  ProgramStart start(h);
+  auto& window = start.window;
 
   const std::wstring record = L"C:\\Records\\Recent Folders.revisto";
   ASSERT_TRUE(h.machine.files().FileExists(record));
