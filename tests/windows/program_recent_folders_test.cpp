@@ -118,6 +118,10 @@ TEST_F(RecentFoldersProgramTest, OpenedFoldersAppearInTheTreeAndAreSavedAsRecent
   OpenedFolder(home + L"\\Work\\Alpha", L"Alpha");
   OpenedFolder(home + L"\\Work\\Beta", L"Beta");
 
+  // The open-folder shortcut writer makes its own folder when it starts.
+  const std::wstring writerFolder = SpecialFolder(CSIDL_PERSONAL) + L"\\revisto\\recent";
+  RemovePath(writerFolder);
+
   auto& program = Start(exe);
   HWND window = WaitForMainWindow(program);
   ASSERT_NE(window, nullptr);
@@ -125,6 +129,7 @@ TEST_F(RecentFoldersProgramTest, OpenedFoldersAppearInTheTreeAndAreSavedAsRecent
   const std::wstring record = records + L"Recent Folders.revisto";
   ASSERT_TRUE(WaitUntil([&] { return FileExists(record); }, 20000)) << "no " << Utf8(record);
   EXPECT_TRUE(FileExists(records + L"Recent Folders.revistotreesel"));
+  EXPECT_TRUE(FolderExists(writerFolder)) << Utf8(writerFolder);
   const auto saved = ReadBytes(record);
   ASSERT_TRUE(saved.has_value());
   EXPECT_NE(saved->find("<revistotree"), std::string::npos);
