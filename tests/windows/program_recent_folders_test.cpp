@@ -158,6 +158,17 @@ TEST_F(RecentFoldersProgramTest, OpenedFoldersAppearInTheTreeAndAreSavedAsRecent
                                               L"  " + home.substr(group.size() + 1) + L"\\Work\\Gamma"); },
                         5000));
 
+  // One opened later still shows up without Ctrl+R, at the next refresh tick
+  // (every 10 seconds by default).
+  OpenedFolder(home + L"\\Work\\Delta", L"Delta");
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const auto bytes = ReadBytes(record);
+        return bytes && bytes->find("Work\\Delta") != std::string::npos;
+      },
+      25000))
+      << "the refresh timer did not save the new folder";
+
   CloseMainWindow(program, window);
 }
 
