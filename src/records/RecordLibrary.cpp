@@ -30,11 +30,6 @@ std::wstring Piece(const std::wstring& text, std::size_t from, std::size_t count
   return from < text.size() ? text.substr(from, count) : std::wstring();
 }
 
-bool EndsWithIgnoringCase(const std::wstring& text, const std::wstring& tail) {
-  return text.size() >= tail.size() &&
-         text::EqualsIgnoringAsciiCase(std::wstring_view(text).substr(text.size() - tail.size()), tail);
-}
-
 }  // namespace
 
 RecordLibrary::RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents,

@@ -29,7 +29,7 @@ class TreePathIndex : public TreeObserver {
   void Invalidate() { valid_ = false; }
 
   // TreeObserver
-  void NodeInserted(const TreeModel& tree, NodeId node) override { pending_.push_back(node); }
+  void NodeInserted(const TreeModel&, NodeId node) override { pending_.push_back(node); }
   void NodeStateChanged(const TreeModel&, NodeId) override {}
   void NodeRemoving(const TreeModel&, NodeId) override { valid_ = false; }
   void Cleared(const TreeModel&) override { valid_ = false; }
