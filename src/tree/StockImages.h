@@ -34,7 +34,7 @@ inline constexpr int Settings = 106;      // SIID_SETTINGS
 }  // namespace stock
 
 // The pictures of the "All" tree's image list ImageList222 at the stock
-// indexes 0 to 77 of Part 5.7 (0 folder, 1 web page, 2 computer, 3 desktop,
+// indexes 0 to 77 that records store (0 folder, 1 web page, 2 computer, 3 desktop,
 // 4 Control Panel, 5 network, 6 documents, 7 photo viewer, 8 picture,
 // 9 text editor, 10 bitmap, 11 settings file, 12 missing or unknown item,
 // then the programs and file types of GetFileIconIndex). Exactly 78 entries,
