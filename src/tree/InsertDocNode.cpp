@@ -73,7 +73,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
       kind = DocTypeFolder;
     else if (isApplication)
       kind = DocTypeApplication;
-    else if (StartsWith(lower, L"http://"))
+    else if (StartsWith(lower, L"http://") || StartsWith(lower, L"https://"))
       kind = DocTypeWebPage;
     else
       kind = DocTypeApplication;
@@ -144,7 +144,9 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
       path = capture::StripTrailingBackslash(text::ReplaceAll(path, L"/", L"\\"));
       group = capture::StripTrailingBackslash(group);
     } else if (kind == DocTypeWebPage) {
-      if (path == L"http://" + group || path == L"http://" + group + L"/") return;
+      // A bare site: the host's group node stands for it.
+      for (const wchar_t* scheme : {L"http://", L"https://"})
+        if (path == scheme + group || path == scheme + group + L"/") return;
     }
 
     int childIndex = n;
@@ -164,6 +166,8 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
       childText = From(childText, group.size() + 1);
     } else if (const std::size_t at = pathLower.find(L"http://"); at != std::wstring::npos) {
       childText = From(path, at + 7);
+    } else if (const std::size_t secure = pathLower.find(L"https://"); secure != std::wstring::npos) {
+      childText = From(path, secure + 8);
     }
     childText = text::Trim(childText);
     if (childText.empty()) return;

@@ -90,6 +90,16 @@ TEST_F(DocumentTreeInsertTest, OneItemGoesToTheTreesOfItsKind) {
        L"",
        L"example.com[1]{Page One[1]}",
        {L"example.com|example.com|Page One|1", L"example.com|http://example.com/page.html|Page One|1"}},
+      // Secure pages are web pages too, grouped the same way.
+      {L"https://example.com/", L"Example", L"example.com[1]", L"", L"", L"example.com[1]",
+       {L"example.com|https://example.com/|Example|1"}},
+      {L"https://example.com/page.html",
+       L"Page One",
+       L"example.com[1]{Page One[1]}",
+       L"",
+       L"",
+       L"example.com[1]{Page One[1]}",
+       {L"example.com|example.com|Page One|1", L"example.com|https://example.com/page.html|Page One|1"}},
       {L"http://example.com/a%20b.html",
        L"AB",
        L"example.com[1]{AB[1]}",
@@ -149,6 +159,14 @@ TEST_F(DocumentTreeInsertTest, PagesOfOneHostShareItsRoot) {
   EXPECT_EQ(h.Entries(), (Entries{L"example.com|example.com|Page One|1",
                                   L"example.com|http://example.com/page.html|Page One|1",
                                   L"example.com|http://example.com/second.html|Page Two|1"}));
+}
+
+TEST_F(DocumentTreeInsertTest, PagesOfEitherSchemeShareTheirHostsRoot) {
+  Add(L"https://example.com/secure.html", L"Secure");
+  Add(L"http://example.com/plain.html", L"Plain");
+  EXPECT_EQ(Shape(h.tree.TVDocs()), L"example.com[1]{Secure[1], Plain[1]}");
+  EXPECT_EQ(Shape(h.tree.TVDoc()), L"example.com[1]{Plain[1], Secure[1]}");  // sorted at every level
+  EXPECT_EQ(Shape(h.tree.TVApp()), L"");
 }
 
 TEST_F(DocumentTreeInsertTest, NewGroupsGoOnTopExceptWebHostsWhichAreSorted) {
