@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "capture/PathText.h"
+#include "common/Guarded.h"
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
 #include "records/TreeStateFile.h"
@@ -17,14 +18,6 @@ namespace {
 // Walks over the folder listing and the tree's groups stop here.
 constexpr std::size_t kWalkLimit = 5000;
 constexpr int kMaxSequence = 1000;
-
-template <typename Step>
-void Guarded(Step&& step) {
-  try {
-    step();
-  } catch (...) {
-  }
-}
 
 std::wstring Piece(const std::wstring& text, std::size_t from, std::size_t count) {
   return from < text.size() ? text.substr(from, count) : std::wstring();

@@ -3,21 +3,11 @@
 #include "app/entry/ProductConstants.h"
 #include "app/main/MenuDefinitions.h"
 #include "app/main/WindowGeometry.h"
+#include "common/Guarded.h"
 #include "common/WideText.h"
 #include "tree/StockImages.h"
 
 namespace kalvora::app {
-
-namespace {
-// Runs one step whose failure must not stop the window.
-template <typename Step>
-void Guarded(Step&& step) {
-  try {
-    step();
-  } catch (...) {
-  }
-}
-}  // namespace
 
 TRevistoWindow::TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations)
     : context_(std::move(context)),
