@@ -18,7 +18,7 @@ using platform::sim::RegistryType;
 struct Fixture {
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine, {}};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   bench::QuietTreeHost host;
   std::vector<std::wstring> items;
 

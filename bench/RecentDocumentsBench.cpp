@@ -21,7 +21,7 @@ using platform::sim::RegistryType;
 struct RecentFixture {
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine, {}};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   bench::QuietTreeHost host;
   settings::TFrmMySettings settings;
   settings::MainWindowSettings window;

@@ -18,7 +18,7 @@ constexpr const wchar_t* kRecord = L"C:\\Records\\large.revisto";
 struct Fixture {
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine, {}};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   record_file_cases::CountingHost host;
   tree::DocumentTree documents{process.Platform(), wow64, L"C:\\Users\\joe\\Documents", host,
                                std::vector<platform::PresetIcon>(78)};

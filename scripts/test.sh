@@ -4,6 +4,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 
+echo "== layers"
+bash "$root/scripts/check-layers.sh"
+
 echo "== native build and tests"
 "$root/scripts/build.sh" native
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)"

@@ -1,9 +1,9 @@
 #include "capture/OpenFolders.h"
 
-#include "capture/PathText.h"
-#include "capture/ProgramPaths.h"
+#include "common/PathText.h"
+#include "resolve/ProgramPaths.h"
 #include "common/WideText.h"
-#include "launch/FolderPaths.h"
+#include "places/FolderPaths.h"
 
 namespace kalvora::capture {
 namespace {
@@ -81,7 +81,7 @@ std::optional<ShellLocation> ReadShellWindow(const platform::Platform& platform,
     location.path = FilePathOfUrl(url.substr(8));
     location.title = LastName(location.path);
     if (location.title.empty()) {  // a drive's root: "C:\" is titled "C:"
-      launch::NormalizeFolderPath(location.path);
+      places::NormalizeFolderPath(location.path);
       location.title = paths.GetDisplayName(location.path);
     }
   } else if (StartsWithFolded(platform.text, url, L"file://")) {
@@ -144,7 +144,7 @@ bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree
 
 bool FolderInTree(const platform::Platform& platform, tree::DocumentTree& tree, const std::wstring& path) {
   if (text::Trim(path).empty()) return true;
-  const std::wstring wanted = platform.text.Lower(text::Trim(GetProgramPath(ResolutionServices::From(platform), path)));
+  const std::wstring wanted = platform.text.Lower(text::Trim(resolve::GetProgramPath(resolve::ResolutionServices::From(platform), path)));
   auto matches = [&](tree::NodeId node) {
     const std::wstring have = platform.text.Lower(text::Trim(tree.GetDocPath(tree.TVDocs().Node(node).data.DocIndex)));
     return wanted == have || wanted == have + L"\\" || wanted + L"\\" == have;

@@ -1,8 +1,8 @@
 #include "capture/ProgramNames.h"
 
-#include "capture/PathText.h"
-#include "capture/ProgramPaths.h"
-#include "capture/ShortcutResolution.h"
+#include "common/PathText.h"
+#include "resolve/ProgramPaths.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
 
 namespace kalvora::capture {
@@ -12,7 +12,7 @@ namespace {
 // extension ("Editor.lnk" is "Editor").
 std::wstring MenuEntryName(const std::wstring& path) {
   const std::size_t cut = path.find_last_of(L"\\/");
-  return PathWithoutExtension(text::Trim(cut == std::wstring::npos ? path : path.substr(cut + 1)));
+  return text::PathWithoutExtension(text::Trim(cut == std::wstring::npos ? path : path.substr(cut + 1)));
 }
 
 bool IsProgramExtension(const std::wstring& extension) {
@@ -21,7 +21,7 @@ bool IsProgramExtension(const std::wstring& extension) {
 
 }  // namespace
 
-void BuildProgramNameTable(ProgramNameTable& table, const ResolutionServices& services,
+void BuildProgramNameTable(ProgramNameTable& table, const resolve::ResolutionServices& services,
                            platform::ShellFolders& folders, tree::ProgramFileSearch& search) {
   table.paths_.clear();
   table.names_.clear();
@@ -36,8 +36,8 @@ void BuildProgramNameTable(ProgramNameTable& table, const ResolutionServices& se
   for (std::size_t i = first; i < found.size(); ++i) {
     try {
       const std::wstring program =
-          services.text.Lower(text::Trim(GetProgramPath(services, ResolveShortcut(services, found[i]))));
-      if (!IsProgramExtension(services.text.Lower(FileExtension(program)))) continue;
+          services.text.Lower(text::Trim(resolve::GetProgramPath(services, resolve::ResolveShortcut(services, found[i]))));
+      if (!IsProgramExtension(services.text.Lower(text::FileExtension(program)))) continue;
       table.paths_.push_back(program);
       table.names_.push_back(MenuEntryName(found[i]));
     } catch (...) {

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "capture/ResolutionServices.h"
+#include "resolve/ResolutionServices.h"
 #include "tree/FileSearch.h"
 
 namespace kalvora::capture {
@@ -16,7 +16,7 @@ class ProgramNameTable {
   const std::vector<std::wstring>& Names() const { return names_; }
 
  private:
-  friend void BuildProgramNameTable(ProgramNameTable&, const ResolutionServices&, platform::ShellFolders&,
+  friend void BuildProgramNameTable(ProgramNameTable&, const resolve::ResolutionServices&, platform::ShellFolders&,
                                     tree::ProgramFileSearch&);
   bool built_ = false;
   std::vector<std::wstring> paths_;
@@ -27,7 +27,7 @@ class ProgramNameTable {
 // Start Menu program folders: each shortcut (or program) that leads to a
 // ".exe", ".msi" or ".bat" names that program. Folders, documents and web
 // links add nothing; entries that cannot be resolved are passed over.
-void BuildProgramNameTable(ProgramNameTable& table, const ResolutionServices& services,
+void BuildProgramNameTable(ProgramNameTable& table, const resolve::ResolutionServices& services,
                            platform::ShellFolders& folders, tree::ProgramFileSearch& search);
 
 // The name of the program, "" when the table was never built or knows none.

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "app/entry/ProductConstants.h"
-#include "capture/EnvironmentTokens.h"
-#include "capture/FileAssociations.h"
-#include "capture/PathText.h"
-#include "capture/ProgramPaths.h"
-#include "capture/ShortcutResolution.h"
+#include "common/ProductConstants.h"
+#include "resolve/EnvironmentTokens.h"
+#include "resolve/FileAssociations.h"
+#include "common/PathText.h"
+#include "resolve/ProgramPaths.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
-#include "launch/FolderPaths.h"
+#include "places/FolderPaths.h"
 
 namespace kalvora::capture {
 namespace {
@@ -28,7 +28,7 @@ RecentDocuments::RecentDocuments(const platform::Platform& platform, tree::Docum
                                  const settings::TFrmMySettings& settings,
                                  const settings::MainWindowSettings& window)
     : platform_(platform),
-      resolution_(ResolutionServices::From(platform)),
+      resolution_(resolve::ResolutionServices::From(platform)),
       tree_(tree),
       settings_(settings),
       window_(window) {}
@@ -58,7 +58,7 @@ void RecentDocuments::CollectRecentDocuments() {
       if ((entry.attributes & hiddenSystem) == hiddenSystem) continue;  // desktop.ini
       // The listing already carries the shortcut's last write time.
       if (maxDays && !IsRecentTime(entry.lastWriteTime, *maxDays)) continue;
-      const std::wstring target = ExpandEnvToken(resolution_, ResolveShortcut(resolution_, folder + entry.name));
+      const std::wstring target = resolve::ExpandEnvToken(resolution_, resolve::ResolveShortcut(resolution_, folder + entry.name));
       tree::PathTests& paths = tree_.Paths();
       // Network shares have no drive letter and fail the drive test.
       if (!paths.WideIfValidFileFormat(target)) continue;
@@ -95,7 +95,7 @@ bool RecentDocuments::IsRecentEnough(const std::wstring& path, double days) {
 std::optional<std::uint32_t> RecentDocuments::Attributes(const std::wstring& path) {
   const std::wstring trimmed = text::Trim(path);
   if (trimmed.find_first_of(L"*?") != std::wstring::npos) return std::nullopt;  // a pattern, not a path
-  const std::wstring entry = StripTrailingBackslash(trimmed);
+  const std::wstring entry = text::StripTrailingBackslash(trimmed);
   // A drive root is no entry of any listing.
   if (entry.size() <= 2) {
     if (platform_.files.DirectoryExists(trimmed)) return platform::FileAttributeDirectory;
@@ -120,8 +120,8 @@ bool RecentDocuments::IsHiddenOrRecycled(const std::wstring& path) {
 std::wstring RecentDocuments::LinksFolder() {
   const std::wstring documents = platform_.folders.SpecialFolderPath(platform::SpecialFolder::Personal);
   if (text::Trim(documents).empty()) return L"";
-  std::wstring folder = documents + L"\\" + app::ProductName + L"\\links\\";
-  launch::NormalizeFolderPath(folder);
+  std::wstring folder = documents + L"\\" + ProductName + L"\\links\\";
+  places::NormalizeFolderPath(folder);
   return folder;
 }
 
@@ -130,7 +130,7 @@ std::wstring RecentDocuments::CopyShortcutToLinks(const std::wstring& shortcut) 
     const std::wstring folder = LinksFolder();
     if (folder.empty()) return shortcut;
     if (!platform_.files.DirectoryExists(folder) && !platform_.files.CreateDirectoryTree(folder)) return shortcut;
-    const std::wstring copy = folder + FileName(shortcut);
+    const std::wstring copy = folder + text::FileName(shortcut);
     if (Fold(copy) == Fold(shortcut)) return shortcut;
     const std::optional<std::string> bytes = platform_.files.ReadFile(shortcut);
     // A copy that failed must not stand in for the shortcut: an older copy
@@ -164,12 +164,12 @@ bool RecentDocuments::Record(bool folderRefresh) {
   for (const std::wstring& listed : recent) {
     host.PumpMessages();
     try {
-      std::wstring doc = ResolveShortcut(resolution_, listed);
-      if (Fold(FileExtension(doc)) == L".lnk") doc = CopyShortcutToLinks(doc);
+      std::wstring doc = resolve::ResolveShortcut(resolution_, listed);
+      if (Fold(text::FileExtension(doc)) == L".lnk") doc = CopyShortcutToLinks(doc);
       if (IsHiddenOrRecycled(doc)) continue;
 
       if (paths.WideDirectoryExists(doc)) {
-        launch::NormalizeFolderPath(doc);
+        places::NormalizeFolderPath(doc);
         if (!tree_.CheckIfRecentDocInTreeNode(doc)) {
           added = true;
           tree_.AddDebugLine(L"has recent0,CurTargetFileName=" + doc + L",tmp" + listed);
@@ -179,7 +179,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
         continue;
       }
 
-      std::wstring app = GetProgramPath(resolution_, GetAssociatedApplication(resolution_, doc));
+      std::wstring app = resolve::GetProgramPath(resolution_, resolve::GetAssociatedApplication(resolution_, doc));
       if (app.empty()) app = doc;
       const std::wstring appLower = Fold(app);
 
@@ -194,7 +194,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
           if (handOver) added = true;
           tree_.AddDebugLine(L"has recent2,SociateAppPath=" + app + L",tmp" + listed);
           if (handOver) {
-            const std::wstring item = GetProgramPath(resolution_, appIsFolder ? appLower : doc);
+            const std::wstring item = resolve::GetProgramPath(resolution_, appIsFolder ? appLower : doc);
             tree_.AddItem(item, paths.GetDisplayName(item));
           }
         }

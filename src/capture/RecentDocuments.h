@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "capture/ResolutionServices.h"
+#include "resolve/ResolutionServices.h"
 #include "platform/Platform.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsStore.h"
@@ -67,7 +67,7 @@ class RecentDocuments {
   std::wstring Fold(const std::wstring& text);
 
   platform::Platform platform_;
-  ResolutionServices resolution_;
+  resolve::ResolutionServices resolution_;
   tree::DocumentTree& tree_;
   const settings::TFrmMySettings& settings_;
   const settings::MainWindowSettings& window_;

@@ -1,7 +1,7 @@
 #include "capture/StartupPrograms.h"
 
-#include "capture/FileAssociations.h"
-#include "capture/ProgramPaths.h"
+#include "resolve/FileAssociations.h"
+#include "resolve/ProgramPaths.h"
 #include "common/WideText.h"
 
 namespace kalvora::capture {
@@ -35,8 +35,8 @@ bool TWindowsStartMan::IsStartupProgram(const std::wstring& programPath) {
   if (wanted.empty()) return false;
   for (const std::wstring& entry : *entries_) {
     try {
-      const std::wstring program = services_.text.Lower(GetProgramPath(
-          services_, GetTargetApplication(services_, LowerTrimmed(services_.text, entry))));
+      const std::wstring program = services_.text.Lower(resolve::GetProgramPath(
+          services_, resolve::GetTargetApplication(services_, LowerTrimmed(services_.text, entry))));
       if (!program.empty() && program == wanted) return true;
     } catch (...) {
       // An entry whose association cannot be read answers nothing.
@@ -89,22 +89,22 @@ void TWindowsStartMan::ReadRunValues(platform::RegistryRoot root, std::vector<st
   }
 }
 
-bool InStartupFilterList(platform::SystemText& text, const std::vector<app::StartupFilterRow>& rows,
+bool InStartupFilterList(platform::SystemText& text, const std::vector<window::StartupFilterRow>& rows,
                          const std::wstring& programPath) {
   const std::wstring wanted = LowerTrimmed(text, programPath);
-  for (const app::StartupFilterRow& row : rows)
+  for (const window::StartupFilterRow& row : rows)
     if (LowerTrimmed(text, row.location) == wanted) return true;
   return false;
 }
 
 bool FilterStartupProgram(TWindowsStartMan& startMan, bool filterWindowsStart, const std::wstring& programPath,
-                          const std::wstring& title, std::vector<app::StartupFilterRow>& rows) {
+                          const std::wstring& title, std::vector<window::StartupFilterRow>& rows) {
   if (!filterWindowsStart) return false;
   platform::SystemText& text = startMan.services().text;
   if (LowerTrimmed(text, FileNameOf(programPath)) == OwnProgramName) return false;
   if (!startMan.IsStartupProgram(programPath)) return false;
   if (InStartupFilterList(text, rows, programPath)) return true;
-  rows.push_back(app::StartupFilterRow{title, programPath});
+  rows.push_back(window::StartupFilterRow{title, programPath});
   return true;
 }
 

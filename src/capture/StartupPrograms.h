@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainWindowLayout.h"
-#include "capture/ResolutionServices.h"
+#include "window/MainWindowLayout.h"
+#include "resolve/ResolutionServices.h"
 
 namespace kalvora::capture {
 
@@ -15,7 +15,7 @@ namespace kalvora::capture {
 // nothing. The entries are read on the first question and kept for the run.
 class TWindowsStartMan {
  public:
-  explicit TWindowsStartMan(const ResolutionServices& services) : services_(services) {}
+  explicit TWindowsStartMan(const resolve::ResolutionServices& services) : services_(services) {}
 
   // Whether the program (a full path, any letter case) is what a startup
   // entry runs: a shortcut through the program its target opens, a command
@@ -33,23 +33,23 @@ class TWindowsStartMan {
 
   // nullopt until the first question.
   const std::optional<std::vector<std::wstring>>& StartupEntries() const { return entries_; }
-  const ResolutionServices& services() const { return services_; }
+  const resolve::ResolutionServices& services() const { return services_; }
 
  private:
   void ReadStartupFolder(platform::RegistryRoot root, const wchar_t* valueName, std::vector<std::wstring>& list);
 
-  ResolutionServices services_;
+  resolve::ResolutionServices services_;
   std::optional<std::vector<std::wstring>> entries_;
 };
 
 // Whether a row of the startup filter list has the program as its location.
-bool InStartupFilterList(platform::SystemText& text, const std::vector<app::StartupFilterRow>& rows,
+bool InStartupFilterList(platform::SystemText& text, const std::vector<window::StartupFilterRow>& rows,
                          const std::wstring& programPath);
 
 // Whether the running-application scan must leave out a window of the
 // program with this title: true for a startup program while "Filter Windows
 // Start" is on; the program is then listed in rows once.
 bool FilterStartupProgram(TWindowsStartMan& startMan, bool filterWindowsStart, const std::wstring& programPath,
-                          const std::wstring& title, std::vector<app::StartupFilterRow>& rows);
+                          const std::wstring& title, std::vector<window::StartupFilterRow>& rows);
 
 }  // namespace kalvora::capture

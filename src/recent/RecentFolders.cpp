@@ -2,7 +2,7 @@
 
 namespace kalvora::recent {
 
-RecentFolderRecorder::RecentFolderRecorder(app::MainWindowState& state,
+RecentFolderRecorder::RecentFolderRecorder(window::MainWindowState& state,
                                            settings::TFrmSmartFolderSetting& smartFolderSettings,
                                            settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
                                            OpenFolderWindows& openFolders, records::RecordLibrary& records)

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainWindowState.h"
+#include "window/MainWindowState.h"
 #include "capture/RecentDocuments.h"
 #include "records/RecordLibrary.h"
 #include "settings/SettingsStore.h"
@@ -31,7 +31,7 @@ class OpenFolderWindows {
 // windows is added to the tree, which is then saved.
 class RecentFolderRecorder {
  public:
-  RecentFolderRecorder(app::MainWindowState& state, settings::TFrmSmartFolderSetting& smartFolderSettings,
+  RecentFolderRecorder(window::MainWindowState& state, settings::TFrmSmartFolderSetting& smartFolderSettings,
                        settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
                        OpenFolderWindows& openFolders, records::RecordLibrary& records);
 
@@ -39,7 +39,7 @@ class RecentFolderRecorder {
   void AddRecentFoldersToTree();
 
  private:
-  app::MainWindowState& state_;
+  window::MainWindowState& state_;
   settings::TFrmSmartFolderSetting& smartFolderSettings_;
   settings::SettingsStore& store_;
   capture::RecentDocuments& recentDocuments_;

@@ -5,7 +5,7 @@
 #include <cwctype>
 #include <utility>
 
-#include "capture/PathText.h"
+#include "common/PathText.h"
 #include "common/Guarded.h"
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
@@ -26,7 +26,7 @@ std::wstring Piece(const std::wstring& text, std::size_t from, std::size_t count
 }  // namespace
 
 RecordLibrary::RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents,
-                             app::MainWindowState& state, app::MainWindowLayout& layout,
+                             window::MainWindowState& state, window::MainWindowLayout& layout,
                              settings::SettingsStore& store, RecordLibraryServices services)
     : platform_(platform),
       documents_(documents),
@@ -63,7 +63,7 @@ std::wstring RecordLibrary::RecordSortKey(const std::wstring& fileName) {
 }
 
 std::wstring RecordLibrary::TreeStatePathOf(const std::wstring& recordPath) {
-  return capture::PathWithoutExtension(recordPath) + TreeStateExtension;
+  return text::PathWithoutExtension(recordPath) + TreeStateExtension;
 }
 
 std::wstring RecordLibrary::NewRecordPath() {
@@ -87,24 +87,24 @@ bool RecordLibrary::RefreshRecordList() {
   for (std::size_t i = 0; i < entries.size() && i < kWalkLimit; ++i) {
     const auto& entry = entries[i];
     if (entry.attributes & platform::FileAttributeDirectory) continue;
-    if (text::EqualsIgnoringAsciiCase(capture::FileExtension(entry.name), RecordExtension))
+    if (text::EqualsIgnoringAsciiCase(text::FileExtension(entry.name), RecordExtension))
       names.push_back(entry.name);
   }
   std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
     return RecordSortKey(a) < RecordSortKey(b);
   });
-  const std::wstring current = capture::FileName(state_.CurrentRecordPath);
+  const std::wstring current = text::FileName(state_.CurrentRecordPath);
   layout_.recordList.clear();
   layout_.recordListIndex = -1;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    layout_.recordList.push_back(capture::NameBeforeLastDot(names[i]));
+    layout_.recordList.push_back(text::NameBeforeLastDot(names[i]));
     if (names[i] == current) layout_.recordListIndex = static_cast<int>(i);
   }
   return !names.empty();
 }
 
 void RecordLibrary::SelectCurrentRecord() {
-  const std::wstring current = capture::FileName(text::Trim(state_.CurrentRecordPath));
+  const std::wstring current = text::FileName(text::Trim(state_.CurrentRecordPath));
   for (std::size_t i = 0; i < layout_.recordList.size(); ++i) {
     if (layout_.recordList[i] + RecordExtension == current) {
       layout_.recordListIndex = static_cast<int>(i);

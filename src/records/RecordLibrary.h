@@ -2,8 +2,8 @@
 #include <functional>
 #include <string>
 
-#include "app/main/MainWindowLayout.h"
-#include "app/main/MainWindowState.h"
+#include "window/MainWindowLayout.h"
+#include "window/MainWindowState.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "tree/DocumentTree.h"
@@ -30,8 +30,8 @@ struct RecordLibraryServices {
 // expanded.
 class RecordLibrary {
  public:
-  RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents, app::MainWindowState& state,
-                app::MainWindowLayout& layout, settings::SettingsStore& store, RecordLibraryServices services);
+  RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents, window::MainWindowState& state,
+                window::MainWindowLayout& layout, settings::SettingsStore& store, RecordLibraryServices services);
 
   // A record path that does not exist yet: "mmm dd,yyyy_%.3d.revisto" in the
   // record folder; "" when the folder cannot be created.
@@ -62,8 +62,8 @@ class RecordLibrary {
 
   platform::Platform platform_;
   tree::DocumentTree& documents_;
-  app::MainWindowState& state_;
-  app::MainWindowLayout& layout_;
+  window::MainWindowState& state_;
+  window::MainWindowLayout& layout_;
   settings::SettingsStore& store_;
   RecordLibraryServices services_;
 };

@@ -1,12 +1,12 @@
 // The entries through which items from outside reach the tree, and the
 // grouping of documents under the programs that open them.
-#include "capture/FileAssociations.h"
-#include "capture/PathText.h"
-#include "capture/ProgramPaths.h"
-#include "capture/ShortcutResolution.h"
+#include "resolve/FileAssociations.h"
+#include "common/PathText.h"
+#include "resolve/ProgramPaths.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
-#include "launch/FolderPaths.h"
-#include "launch/PhotoViewer.h"
+#include "places/FolderPaths.h"
+#include "places/PhotoViewer.h"
 #include "tree/DocumentTree.h"
 
 namespace kalvora::tree {
@@ -16,11 +16,11 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
   host_.PumpMessages();
   // Nothing here reaches the user: an item that cannot be classified is dropped.
   try {
-    path = text::Trim(capture::ResolveShortcut(resolution_, text::ReplaceAll(path, L"%20", L" ")));
-    const std::wstring app = Fold(capture::GetAssociatedApplication(resolution_, path));
+    path = text::Trim(resolve::ResolveShortcut(resolution_, text::ReplaceAll(path, L"%20", L" ")));
+    const std::wstring app = Fold(resolve::GetAssociatedApplication(resolution_, path));
     const std::wstring lower = Fold(path);
 
-    if (launch::IsPhotoViewerCommand(platform_, path)) {
+    if (places::IsPhotoViewerCommand(platform_, path)) {
       if (!AppNodeExists(L"Windows Photo Viewer", L""))
         AddNewFileNameToDocTree(L"Windows Photo Viewer", L"Windows Photo Viewer");
       return false;
@@ -31,18 +31,18 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
       return false;
     }
     if (paths_.WideDirectoryExists(path)) {
-      launch::NormalizeFolderPath(path);
+      places::NormalizeFolderPath(path);
       if (title.empty()) title = paths_.GetDisplayName(path);
       AddNewFileNameToDocTree(path, title);
       return false;
     }
     if (!app.empty() && lower != app) {
-      const std::wstring appTitle = Fold(capture::FileName(app)) == L"explorer.exe" ? L"Windows Explorer" : app;
-      const std::wstring program = launch::IsPhotoViewerCommand(platform_, app)
+      const std::wstring appTitle = Fold(text::FileName(app)) == L"explorer.exe" ? L"Windows Explorer" : app;
+      const std::wstring program = places::IsPhotoViewerCommand(platform_, app)
                                        ? std::wstring(L"Windows Photo Viewer")
-                                       : capture::GetProgramPath(resolution_, app);
+                                       : resolve::GetProgramPath(resolution_, app);
       if (AppNodeExists(app, appTitle)) {
-        AttachDocToApp(path, capture::FileName(path), program);
+        AttachDocToApp(path, text::FileName(path), program);
         AddToRecentList(path);
         return true;
       }
@@ -50,7 +50,7 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
         std::wstring programTitle = appTitle;
         if (appTitle != L"Windows Explorer") {
           programTitle = ProgramNameOf(program);
-          if (programTitle.empty()) programTitle = capture::FileName(program);
+          if (programTitle.empty()) programTitle = text::FileName(program);
         }
         // The document joins its program through the recent list when the
         // program is inserted.
@@ -58,12 +58,12 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
         AddNewFileNameToDocTree(program, programTitle);
         return false;
       }
-      AddNewFileNameToDocTree(path, capture::FileName(path));
+      AddNewFileNameToDocTree(path, text::FileName(path));
       return false;
     }
 
     const std::wstring startMenuName = ProgramNameOf(path);
-    if (capture::FileExtension(lower) == L".lnk") {
+    if (text::FileExtension(lower) == L".lnk") {
       // A shortcut that did not resolve.
       if (!startMenuName.empty())
         title = startMenuName;
@@ -72,7 +72,7 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
     } else if (!startMenuName.empty()) {
       title = startMenuName;
     } else if (title.empty()) {
-      title = capture::FileName(path);
+      title = text::FileName(path);
     }
     AddNewFileNameToDocTree(path, title);
   } catch (...) {
@@ -94,7 +94,7 @@ void DocumentTree::AttachDocToApp(const std::wstring& docPath, const std::wstrin
   doc.title = docName;
   doc.expanded = true;
   const int index = docs_.Append(doc);
-  const std::wstring appFile = Fold(capture::FileName(appPath));
+  const std::wstring appFile = Fold(text::FileName(appPath));
   const std::wstring appLower = Fold(appPath);
   int lastLookedAt = -1;
   NodeId match = NoNode;

@@ -6,10 +6,10 @@
 
 namespace kalvora::tree {
 
-DocumentTree::DocumentTree(const platform::Platform& platform, app::Wow64State& wow64, std::wstring myDocumentsPath,
+DocumentTree::DocumentTree(const platform::Platform& platform, resolve::Wow64State& wow64, std::wstring myDocumentsPath,
                            DocumentTreeHost& host, const std::vector<platform::PresetIcon>& stockImages)
     : platform_(platform),
-      resolution_(capture::ResolutionServices::From(platform)),
+      resolution_(resolve::ResolutionServices::From(platform)),
       host_(host),
       paths_(platform, wow64, std::move(myDocumentsPath)),
       all_(L"TVDocs", [this](const std::wstring& t) { return Lower(t); }),

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/entry/SystemQueries.h"
-#include "capture/ResolutionServices.h"
+#include "resolve/SystemQueries.h"
+#include "resolve/ResolutionServices.h"
 #include "platform/Platform.h"
 #include "tree/DocTable.h"
 #include "tree/PathTests.h"
@@ -37,7 +37,7 @@ class DocumentTree {
  public:
   // stockImages: the pictures of the stock icon numbering, first in the
   // "All" tree's image list.
-  DocumentTree(const platform::Platform& platform, app::Wow64State& wow64, std::wstring myDocumentsPath,
+  DocumentTree(const platform::Platform& platform, resolve::Wow64State& wow64, std::wstring myDocumentsPath,
                DocumentTreeHost& host, const std::vector<platform::PresetIcon>& stockImages);
 
   TreeModel& TVDocs() { return all_; }
@@ -116,7 +116,7 @@ class DocumentTree {
   bool NeedsLimitedWalk() const;
 
   platform::Platform platform_;
-  capture::ResolutionServices resolution_;
+  resolve::ResolutionServices resolution_;
   DocumentTreeHost& host_;
   PathTests paths_;
   TreeModel all_;

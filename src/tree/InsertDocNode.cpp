@@ -1,10 +1,10 @@
 // Classifying one item and placing it in the four trees.
-#include "capture/FileAssociations.h"
-#include "capture/PathText.h"
-#include "capture/ShortcutResolution.h"
+#include "resolve/FileAssociations.h"
+#include "common/PathText.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
-#include "launch/NamedLocations.h"
-#include "launch/PhotoViewer.h"
+#include "places/NamedLocations.h"
+#include "places/PhotoViewer.h"
 #include "tree/DocumentTree.h"
 
 namespace kalvora::tree {
@@ -25,8 +25,8 @@ std::wstring From(const std::wstring& text, std::size_t index) {
 
 // The folder (a path or file URL) is the top folder its group is named after.
 bool IsTopFolderOf(const std::wstring& folder, const std::wstring& group) {
-  const std::wstring path = capture::StripTrailingBackslash(text::ReplaceAll(folder, L"/", L"\\"));
-  const std::wstring top = capture::StripTrailingBackslash(group);
+  const std::wstring path = text::StripTrailingBackslash(text::ReplaceAll(folder, L"/", L"\\"));
+  const std::wstring top = text::StripTrailingBackslash(group);
   return path == L"file:\\\\\\" + top || path == top;
 }
 
@@ -141,8 +141,8 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     // A group node that is the item itself needs no child.
     if (kind == DocTypeFolder) {
       if (IsTopFolderOf(path, group)) return;
-      path = capture::StripTrailingBackslash(text::ReplaceAll(path, L"/", L"\\"));
-      group = capture::StripTrailingBackslash(group);
+      path = text::StripTrailingBackslash(text::ReplaceAll(path, L"/", L"\\"));
+      group = text::StripTrailingBackslash(group);
     } else if (kind == DocTypeWebPage) {
       // A bare site: the host's group node stands for it.
       for (const wchar_t* scheme : {L"http://", L"https://"})
@@ -196,7 +196,7 @@ bool DocumentTree::IsDuplicateDoc(const std::wstring& path, const std::wstring& 
   try {
     std::wstring text = title, place = path;
     // Shell places are inserted every time.
-    if (launch::OpenNamedLocation(platform_, text, place, /*perform=*/false) == launch::kNamedLocation) return false;
+    if (places::OpenNamedLocation(platform_, text, place, /*perform=*/false) == places::kNamedLocation) return false;
     std::wstring key = path;
     if (const std::size_t at = Lower(key).find(L"file:///"); at != std::wstring::npos)
       key = text::ReplaceAll(From(key, at + 8), L"/", L"\\");
@@ -225,16 +225,16 @@ void DocumentTree::AttachRecentDocsToApp(NodeId allNode, NodeId appNode, const s
   // The list is read, never changed, while documents are attached.
   const std::vector<std::wstring> recent = recent_.Items();
   for (const std::wstring& shortcut : recent) {
-    const std::wstring target = capture::ResolveShortcut(resolution_, shortcut);
-    const std::wstring app = Fold(capture::GetAssociatedApplication(resolution_, target));
+    const std::wstring target = resolve::ResolveShortcut(resolution_, shortcut);
+    const std::wstring app = Fold(resolve::GetAssociatedApplication(resolution_, target));
     if (titleLower == L"windows photo viewer") {
-      if (!launch::IsPhotoViewerCommand(platform_, app)) continue;
+      if (!places::IsPhotoViewerCommand(platform_, app)) continue;
     } else {
       // The program's own entry in the list ends its documents.
       if (Fold(target) == key) break;
       if (app != key) continue;
     }
-    const std::wstring name = capture::FileName(target);
+    const std::wstring name = text::FileName(target);
     const int image =
         paths_.WideFileExists(target) ? GetFileIconIndex(target, L"") : GetFileIconIndex(appPath, L"");
     TMyDoc doc;

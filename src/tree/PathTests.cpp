@@ -3,10 +3,10 @@
 #include <map>
 #include <utility>
 
-#include "capture/PathText.h"
+#include "common/PathText.h"
 #include "common/WideText.h"
-#include "launch/FolderPaths.h"
-#include "launch/PhotoViewer.h"
+#include "places/FolderPaths.h"
+#include "places/PhotoViewer.h"
 
 namespace kalvora::tree {
 
@@ -86,7 +86,7 @@ bool OneOf(const std::wstring& value, std::initializer_list<const wchar_t*> opti
 
 }  // namespace
 
-PathTests::PathTests(const platform::Platform& platform, app::Wow64State& wow64, std::wstring myDocumentsPath)
+PathTests::PathTests(const platform::Platform& platform, resolve::Wow64State& wow64, std::wstring myDocumentsPath)
     : platform_(platform),
       wow64_(wow64),
       documents_(std::move(myDocumentsPath)),
@@ -99,13 +99,13 @@ bool PathTests::WideIfValidFileFormat(const std::wstring& path) {
 
 bool PathTests::WideDirectoryExists(const std::wstring& path) {
   if (!WideIfValidFileFormat(path)) return false;
-  app::FsRedirectionOff redirectionOff(wow64_);
+  resolve::FsRedirectionOff redirectionOff(wow64_);
   return platform_.files.DirectoryExists(path);
 }
 
 bool PathTests::WideFileExists(const std::wstring& path) {
   if (!WideIfValidFileFormat(path)) return false;
-  app::FsRedirectionOff redirectionOff(wow64_);
+  resolve::FsRedirectionOff redirectionOff(wow64_);
   return platform_.files.FileExists(path);
 }
 
@@ -148,7 +148,7 @@ std::wstring PathTests::GetGroupKey(const std::wstring& rawPath) {
 }
 
 std::wstring PathTests::GetDisplayName(const std::wstring& path) {
-  const std::wstring name = text::Trim(capture::FileName(path));
+  const std::wstring name = text::Trim(text::FileName(path));
   if (!name.empty()) {
     const std::size_t dot = name.rfind(L'.');
     return dot == std::wstring::npos ? name : name.substr(0, dot);
@@ -160,7 +160,7 @@ std::wstring PathTests::GetDisplayName(const std::wstring& path) {
   }
   folder = ReplaceAll(text::Trim(folder), L"%20", L" ");
   if (!platform_.files.DirectoryExists(folder)) return folder;
-  launch::NormalizeFolderPath(folder);
+  places::NormalizeFolderPath(folder);
   if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
   const std::size_t cut = folder.rfind(L'\\');
   return cut == std::wstring::npos ? folder : folder.substr(cut + 1);
@@ -169,7 +169,7 @@ std::wstring PathTests::GetDisplayName(const std::wstring& path) {
 int PathTests::GetPathIconIndex(const std::wstring& path) {
   if (WideDirectoryExists(path)) return 0;
   const std::wstring lower = platform_.text.Lower(text::Trim(path));
-  const std::wstring ext = capture::FileExtension(lower);
+  const std::wstring ext = text::FileExtension(lower);
   if (Contains(lower, L"http://")) return 2;
   if (Contains(lower, L"winrar.exe") || OneOf(ext, {L".rar", L".zip", L".tar"})) return 9;
   if (OneOf(ext, {L".html", L".htm", L".jsp", L".aspx", L".asp", L".php"})) return 2;
@@ -180,10 +180,10 @@ int PathTests::GetPathIconIndex(const std::wstring& path) {
 int PathTests::GetFileIconIndex(const std::wstring& rawPath, const std::wstring& title,
                                 const FileIconSource& iconFromFile) {
   const std::wstring path = platform_.text.Lower(text::Trim(ReplaceAll(rawPath, L"%20", L" ")));
-  const std::wstring name = capture::FileName(path);
-  const std::wstring ext = capture::FileExtension(path);
+  const std::wstring name = text::FileName(path);
+  const std::wstring ext = text::FileExtension(path);
 
-  if (launch::IsPhotoViewerCommand(platform_, path)) return 7;
+  if (places::IsPhotoViewerCommand(platform_, path)) return 7;
   if (Contains(path, L"http:") || Contains(path, L"https:") || name == L"iexplore.exe" ||
       OneOf(ext, {L".html", L".htm"}))
     return 1;

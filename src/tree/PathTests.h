@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "app/entry/SystemQueries.h"
+#include "resolve/SystemQueries.h"
 #include "platform/Platform.h"
 
 namespace kalvora::tree {
@@ -19,7 +19,7 @@ using FileIconSource = std::function<int(const std::wstring& path, const std::ws
 class PathTests {
  public:
   // myDocumentsPath is the user's documents folder as the main window read it.
-  PathTests(const platform::Platform& platform, app::Wow64State& wow64, std::wstring myDocumentsPath);
+  PathTests(const platform::Platform& platform, resolve::Wow64State& wow64, std::wstring myDocumentsPath);
 
   // Starts with a drive letter other than A and ":", and that drive exists.
   // Drive A is refused without asking the system: probing a floppy drive
@@ -43,7 +43,7 @@ class PathTests {
 
  private:
   platform::Platform platform_;
-  app::Wow64State& wow64_;
+  resolve::Wow64State& wow64_;
   std::wstring documents_;
   std::wstring documentsLower_;
 };

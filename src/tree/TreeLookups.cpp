@@ -1,12 +1,12 @@
 // Questions about what the "All" tree already holds. Walks that look at
 // many entries read paths quietly and leave the hint panel showing the
 // last one looked at, as a walk through GetDocPath would.
-#include "capture/PathText.h"
-#include "capture/ProgramPaths.h"
-#include "capture/ShortcutResolution.h"
+#include "common/PathText.h"
+#include "resolve/ProgramPaths.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
-#include "launch/FolderPaths.h"
-#include "launch/PhotoViewer.h"
+#include "places/FolderPaths.h"
+#include "places/PhotoViewer.h"
 #include "tree/DocumentTree.h"
 
 namespace kalvora::tree {
@@ -45,10 +45,10 @@ bool DocumentTree::ItemInTree(const std::wstring& path, const std::wstring&) {
 
 std::wstring DocumentTree::ComparedTreePath(NodeId id) {
   const TreeNode& node = all_.Node(id);
-  std::wstring path = Fold(capture::ResolveShortcut(resolution_, PathOf(node.data.DocIndex)));
+  std::wstring path = Fold(resolve::ResolveShortcut(resolution_, PathOf(node.data.DocIndex)));
   if (!node.children.empty() && paths_.WideDirectoryExists(path)) {
     path = paths_.GetGroupKey(path);
-    launch::NormalizeFolderPath(path);
+    places::NormalizeFolderPath(path);
     // The documents folder's group key comes back in its own letter case;
     // every other path in the list is lowercase.
     path = Fold(path);
@@ -85,7 +85,7 @@ bool DocumentTree::NeedsLimitedWalk() const {
 bool DocumentTree::CheckIfRecentDocInTreeNode(const std::wstring& fileName) {
   AddDebugLine(L"CheckIfRecentDocInTreeNode=FileName" + fileName);
   if (text::Trim(fileName).empty()) return true;
-  const std::wstring wanted = Fold(capture::ResolveShortcut(resolution_, Fold(fileName)));
+  const std::wstring wanted = Fold(resolve::ResolveShortcut(resolution_, Fold(fileName)));
   // Only a walk knows which nodes a level longer than the limit leaves out.
   if (all_.Count() > kWalkLimit && NeedsLimitedWalk()) {
     CollectTreePaths();
@@ -106,8 +106,8 @@ bool DocumentTree::CheckIfRecentDocInTreeNode(const std::wstring& fileName) {
 bool DocumentTree::AppNodeExists(std::wstring appPath, const std::wstring& title) {
   if (text::Trim(appPath).empty()) return true;  // nothing is inserted for an empty program
   const std::wstring titleLower = Fold(title);
-  appPath = capture::GetProgramPath(resolution_, appPath);
-  if (launch::IsPhotoViewerCommand(platform_, appPath)) appPath = L"Windows Photo Viewer";
+  appPath = resolve::GetProgramPath(resolution_, appPath);
+  if (places::IsPhotoViewerCommand(platform_, appPath)) appPath = L"Windows Photo Viewer";
   const std::wstring wanted = Fold(appPath);
   int lastLookedAt = -1;
   bool found = false;
@@ -118,7 +118,7 @@ bool DocumentTree::AppNodeExists(std::wstring appPath, const std::wstring& title
     const std::wstring rootPath = Fold(PathOf(root.data.DocIndex));
     if (rootPath != wanted) continue;
     // Several Explorer roots with different titles are different programs.
-    if (Fold(capture::FileName(rootPath)) == L"explorer.exe" && Fold(root.text) != titleLower) continue;
+    if (Fold(text::FileName(rootPath)) == L"explorer.exe" && Fold(root.text) != titleLower) continue;
     found = true;
     break;
   }

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 #include "ui/DialogPlacement.h"
 #include "ui/DialogTemplate.h"
 #include "ui/ExceptionGuard.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 #include "app/main/MenuDefinitions.h"
 #include "ui/ControlIds.h"
 #include "ui/ExceptionGuard.h"
@@ -37,12 +37,12 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   // Other programs find the running instance by this class name.
-  windowClass.lpszClassName = app::MainWindowClassName;
+  windowClass.lpszClassName = MainWindowClassName;
   ::RegisterClassExW(&windowClass);
 }
 
-const app::MainWindowLayout& DefaultLayout() {
-  static const app::MainWindowLayout layout;
+const window::MainWindowLayout& DefaultLayout() {
+  static const window::MainWindowLayout layout;
   return layout;
 }
 }  // namespace
@@ -57,7 +57,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   RegisterWindowClass(instance, WindowProc);
-  ::CreateWindowExW(WS_EX_CONTROLPARENT, app::MainWindowClassName, app::MainWindowCaption().c_str(),
+  ::CreateWindowExW(WS_EX_CONTROLPARENT, MainWindowClassName, MainWindowCaption().c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, nullptr, instance, this);
   return window_ != nullptr;
@@ -83,7 +83,7 @@ void MainWindow::CreateControls() {
 
 platform::WindowHandle MainWindow::Handle() { return reinterpret_cast<platform::WindowHandle>(window_); }
 
-void MainWindow::Render(const app::MainWindowLayout& layout) {
+void MainWindow::Render(const window::MainWindowLayout& layout) {
   if (!window_) return;
   wchar_t caption[256] = {};
   ::GetWindowTextW(window_, caption, 256);
@@ -97,7 +97,7 @@ void MainWindow::Render(const app::MainWindowLayout& layout) {
   Arrange();
 }
 
-void MainWindow::RenderMenuBar(const app::MainWindowLayout& layout) {
+void MainWindow::RenderMenuBar(const window::MainWindowLayout& layout) {
   UpdateChecks(menuBar_, app::MainMenu1(), layout);
   HMENU wanted = layout.menuBarVisible ? menuBar_ : nullptr;
   if (::GetMenu(window_) != wanted) ::SetMenu(window_, wanted);  // resizes the client area; WM_SIZE follows
@@ -299,7 +299,7 @@ void MainWindow::ShowContextMenu(HWND source, LPARAM screenPoint) {
     ::GetWindowRect(source ? source : window_, &box);
     point = {box.left + ScaleForDpi(8), box.top + ScaleForDpi(8)};
   }
-  const app::MainWindowLayout& layout = logic_ ? logic_->Layout() : DefaultLayout();
+  const window::MainWindowLayout& layout = logic_ ? logic_->Layout() : DefaultLayout();
   HMENU menu = BuildPopupMenu(pages_.IsTree(source) ? app::PmDocTree() : app::PmApp(), layout);
   ::TrackPopupMenuEx(menu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, point.x, point.y, window_, nullptr);
   ::DestroyMenu(menu);

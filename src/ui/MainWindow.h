@@ -34,7 +34,7 @@ class MainWindow : public app::MainWindowView {
 
   // MainWindowView
   platform::WindowHandle Handle() override;
-  void Render(const app::MainWindowLayout& layout) override;
+  void Render(const window::MainWindowLayout& layout) override;
   void SetTimer(app::TimerId timer, unsigned intervalMs, bool enabled) override;
   app::WindowPlacement GetPlacement() override;
   void SetNormalGeometry(const settings::WindowGeometry& geometry) override;
@@ -52,7 +52,7 @@ class MainWindow : public app::MainWindowView {
   void OnControlCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
   void ShowContextMenu(HWND source, LPARAM screenPoint);
-  void RenderMenuBar(const app::MainWindowLayout& layout);
+  void RenderMenuBar(const window::MainWindowLayout& layout);
 
   HWND window_ = nullptr;
   app::TRevistoWindow* logic_ = nullptr;

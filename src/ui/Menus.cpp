@@ -8,7 +8,7 @@ using app::MenuItemDef;
 
 bool IsSeparator(const MenuItemDef& item) { return std::wstring_view(item.caption) == L"-"; }
 
-void AppendItems(HMENU menu, const std::vector<MenuItemDef>& items, const app::MainWindowLayout& layout) {
+void AppendItems(HMENU menu, const std::vector<MenuItemDef>& items, const window::MainWindowLayout& layout) {
   bool lastWasSeparator = true;  // no separator at the top
   for (const MenuItemDef& item : items) {
     if (!item.visible) continue;
@@ -46,7 +46,7 @@ std::wstring MenuCaption(const MenuItemDef& item) {
   return caption;
 }
 
-bool IsChecked(Command command, const app::MainWindowLayout& layout) {
+bool IsChecked(Command command, const window::MainWindowLayout& layout) {
   switch (command) {
     case Command::MenuBar1: return layout.menuBarChecked[0];
     case Command::MenuBar2: return layout.menuBarChecked[1];
@@ -60,19 +60,19 @@ bool IsChecked(Command command, const app::MainWindowLayout& layout) {
   }
 }
 
-HMENU BuildMenuBar(const std::vector<MenuItemDef>& items, const app::MainWindowLayout& layout) {
+HMENU BuildMenuBar(const std::vector<MenuItemDef>& items, const window::MainWindowLayout& layout) {
   HMENU menu = ::CreateMenu();
   AppendItems(menu, items, layout);
   return menu;
 }
 
-HMENU BuildPopupMenu(const std::vector<MenuItemDef>& items, const app::MainWindowLayout& layout) {
+HMENU BuildPopupMenu(const std::vector<MenuItemDef>& items, const window::MainWindowLayout& layout) {
   HMENU menu = ::CreatePopupMenu();
   AppendItems(menu, items, layout);
   return menu;
 }
 
-void UpdateChecks(HMENU menu, const std::vector<MenuItemDef>& items, const app::MainWindowLayout& layout) {
+void UpdateChecks(HMENU menu, const std::vector<MenuItemDef>& items, const window::MainWindowLayout& layout) {
   for (const MenuItemDef& item : items) {
     if (item.checkItem) {
       const UINT state = IsChecked(item.command, layout) ? MF_CHECKED : MF_UNCHECKED;

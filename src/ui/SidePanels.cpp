@@ -108,7 +108,7 @@ void SidePanels::CreateProgressPanel(HWND parent, HFONT font) {
   stopButton_ = Child(progressPanel_, WC_BUTTONW, L"S&top", BS_PUSHBUTTON | WS_TABSTOP, IdStopButton, font);
 }
 
-void SidePanels::Render(const app::MainWindowLayout& layout, const settings::MainWindowSettings& settings) {
+void SidePanels::Render(const window::MainWindowLayout& layout, const settings::MainWindowSettings& settings) {
   recordListWidth_ = layout.recordListWidth > 0 ? layout.recordListWidth : 120;
   RenderRecordList(layout);
   RenderStartupFilter(layout);
@@ -143,7 +143,7 @@ void SidePanels::Render(const app::MainWindowLayout& layout, const settings::Mai
   Show(statusBar_, layout.statusBarVisible);
 }
 
-void SidePanels::RenderRecordList(const app::MainWindowLayout& layout) {
+void SidePanels::RenderRecordList(const window::MainWindowLayout& layout) {
   if (layout.recordList != shownRecords_) {
     ::SendMessageW(recordList_, WM_SETREDRAW, FALSE, 0);
     ::SendMessageW(recordList_, LB_RESETCONTENT, 0, 0);
@@ -158,12 +158,12 @@ void SidePanels::RenderRecordList(const app::MainWindowLayout& layout) {
 }
 
 // Rows: caption = the program's window title, first sub-item = its path.
-void SidePanels::RenderStartupFilter(const app::MainWindowLayout& layout) {
+void SidePanels::RenderStartupFilter(const window::MainWindowLayout& layout) {
   if (layout.startupFilterRows == shownFilterRows_) return;
   ::SendMessageW(filterList_, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(filterList_, LVM_DELETEALLITEMS, 0, 0);
   int index = 0;
-  for (const app::StartupFilterRow& row : layout.startupFilterRows) {
+  for (const window::StartupFilterRow& row : layout.startupFilterRows) {
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
     item.iItem = index;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainWindowLayout.h"
+#include "window/MainWindowLayout.h"
 #include "settings/SettingsStore.h"
 
 namespace kalvora::ui {
@@ -16,7 +16,7 @@ namespace kalvora::ui {
 class SidePanels {
  public:
   void Create(HWND parent, HFONT font);
-  void Render(const app::MainWindowLayout& layout, const settings::MainWindowSettings& settings);
+  void Render(const window::MainWindowLayout& layout, const settings::MainWindowSettings& settings);
   // Places the visible panels in area and returns what is left for the trees.
   RECT Arrange(RECT area);
 
@@ -32,8 +32,8 @@ class SidePanels {
   void CreateSearchPanel(HWND parent, HFONT font);
   void CreateStartupFilter(HWND parent, HFONT font);
   void CreateProgressPanel(HWND parent, HFONT font);
-  void RenderRecordList(const app::MainWindowLayout& layout);
-  void RenderStartupFilter(const app::MainWindowLayout& layout);
+  void RenderRecordList(const window::MainWindowLayout& layout);
+  void RenderStartupFilter(const window::MainWindowLayout& layout);
 
   HWND statusBar_ = nullptr;
   HWND recordPanel_ = nullptr, recordGroup_ = nullptr, recordList_ = nullptr;
@@ -44,7 +44,7 @@ class SidePanels {
   int recordListWidth_ = 120;
   std::vector<std::wstring> shownRecords_;
   std::vector<std::wstring> shownStatus_;
-  std::vector<app::StartupFilterRow> shownFilterRows_;
+  std::vector<window::StartupFilterRow> shownFilterRows_;
 };
 
 }  // namespace kalvora::ui

@@ -19,7 +19,7 @@ void TraceMemo::Create(HWND parent, HFONT font) {
   if (memo_) ::SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void TraceMemo::Render(const app::MainWindowLayout& layout) {
+void TraceMemo::Render(const window::MainWindowLayout& layout) {
   if (!memo_) return;
   if (layout.traceLines != shownLines_) {
     // Lines are only ever added while tracing; append what is new so the

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainWindowLayout.h"
+#include "window/MainWindowLayout.h"
 
 namespace kalvora::ui {
 
@@ -13,7 +13,7 @@ namespace kalvora::ui {
 class TraceMemo {
  public:
   void Create(HWND parent, HFONT font);
-  void Render(const app::MainWindowLayout& layout);
+  void Render(const window::MainWindowLayout& layout);
   // Takes its strip from the bottom of area when shown; returns the rest.
   RECT Arrange(RECT area);
 

@@ -29,7 +29,7 @@ void TreePages::Create(HWND parent, HFONT tabFont) {
   }
 }
 
-void TreePages::Render(const app::MainWindowLayout& layout) {
+void TreePages::Render(const window::MainWindowLayout& layout) {
   SetOwnerDrawn(layout.tabsOwnerDrawn);
   SetTreeFont(layout.treeFontSize);
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainWindowLayout.h"
+#include "window/MainWindowLayout.h"
 #include "tree/TreeModel.h"
 #include "ui/Fonts.h"
 #include "ui/TreeViewMirror.h"
@@ -19,7 +19,7 @@ namespace kalvora::ui {
 class TreePages {
  public:
   void Create(HWND parent, HFONT tabFont);
-  void Render(const app::MainWindowLayout& layout);
+  void Render(const window::MainWindowLayout& layout);
   void Arrange(const RECT& area);
 
   // The page of the selected tab, after the user chose another tab.

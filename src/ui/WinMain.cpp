@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 #include "app/entry/ProgramMain.h"
 #include "common/WideText.h"
 #include "platform/SharedMemory.h"
@@ -25,7 +25,7 @@ void RegisterCommonControls() {
 
 int ReportStartFailure(const char* utf8Message) {
   const std::wstring text = kalvora::text::Utf8ToWide(utf8Message);
-  ::MessageBoxW(nullptr, text.c_str(), kalvora::app::ProductName, MB_OK | MB_ICONERROR);
+  ::MessageBoxW(nullptr, text.c_str(), kalvora::ProductName, MB_OK | MB_ICONERROR);
   return StartFailed;
 }
 }  // namespace

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "app/entry/SystemQueries.h"
+#include "resolve/SystemQueries.h"
 #include "capture/BrowserPages.h"
 #include "capture/OpenFolders.h"
 #include "capture/PageTitle.h"
@@ -34,7 +34,7 @@ class RealOpenWindows : public ::testing::Test {
   NoDialogs dialogs;
   platform::win32::Win32Platform win32;
   platform::Platform platform = win32.Services(dialogs);
-  app::Wow64State wow64{platform.system};
+  resolve::Wow64State wow64{platform.system};
   tree::PathTests paths{platform, wow64, L"C:\\users\\test\\Documents"};
   TWebbrowserActiveUrl browsers{platform.dde, platform.text};
 };

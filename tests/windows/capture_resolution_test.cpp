@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "capture/FileAssociations.h"
-#include "capture/ShortcutResolution.h"
+#include "resolve/FileAssociations.h"
+#include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -30,7 +30,7 @@ class RealResolution : public ::testing::Test {
   win32::Win32Registry registry;
   win32::Win32Environment environment;
   win32::Win32SystemText text;
-  ResolutionServices services{files, links, installer, registry, environment, text, 0};
+  resolve::ResolutionServices services{files, links, installer, registry, environment, text, 0};
   TempFolder temp;
 
   // Makes a file (and its folder) for a shortcut or command to point at.
@@ -60,13 +60,13 @@ TEST_F(RealResolution, WrittenShortcutsResolveToTheirTargets) {
       // Windows keeps the Unicode name in the shortcut; Wine keeps only the
       // code-page path, whose stand-in characters make it no path at all,
       // so the shortcut stands for itself there. Never a mangled path.
-      const std::wstring resolved = ResolveShortcut(services, link);
+      const std::wstring resolved = resolve::ResolveShortcut(services, link);
       EXPECT_TRUE(resolved == target || resolved == link) << text::WideToUtf8(resolved);
       continue;  // nor can the 8-bit interface name it
     }
-    EXPECT_EQ(ResolveShortcut(services, link), target);
-    TLinkParams params;
-    EXPECT_EQ(ReadLinkParams(services, text.ToAnsi(link), params), 0);
+    EXPECT_EQ(resolve::ResolveShortcut(services, link), target);
+    resolve::TLinkParams params;
+    EXPECT_EQ(resolve::ReadLinkParams(services, text.ToAnsi(link), params), 0);
     // The short form where the volume has one.
     wchar_t shortPath[MAX_PATH] = {};
     ::GetShortPathNameW(target.c_str(), shortPath, MAX_PATH);
@@ -101,33 +101,33 @@ TEST_F(RealResolution, ReadLinkParamsReadsDescriptionAndArguments) {
   const std::wstring link = temp / L"Tool.lnk";
   ASSERT_EQ(links.Write(link, target, temp / L"Tools"), 0);  // also brings COM up on this thread
   ASSERT_EQ(AddDescriptionAndArguments(link, L"Starts the tool", L"/quiet \"C:\\some file.txt\""), S_OK);
-  TLinkParams params;
-  EXPECT_EQ(ReadLinkParams(services, text.ToAnsi(link), params), 0);
+  resolve::TLinkParams params;
+  EXPECT_EQ(resolve::ReadLinkParams(services, text.ToAnsi(link), params), 0);
   EXPECT_EQ(params.description, "Starts the tool");
   EXPECT_EQ(params.arguments, "/quiet \"C:\\some file.txt\"");
   EXPECT_EQ(params.workingDirectory, text.ToAnsi(temp / L"Tools"));
   // The arguments are not part of the target.
-  EXPECT_EQ(ResolveShortcut(services, link), target);
+  EXPECT_EQ(resolve::ResolveShortcut(services, link), target);
 }
 
 TEST_F(RealResolution, ExtensionInAnyCaseAndOtherPathsUnchanged) {
   const std::wstring target = MakeFile(L"t", L"a.txt");
   for (const wchar_t* name : {L"one.LNK", L"two.LnK"}) {
     ASSERT_EQ(links.Write(temp / name, target, L""), 0);
-    EXPECT_EQ(ResolveShortcut(services, temp / name), target);
+    EXPECT_EQ(resolve::ResolveShortcut(services, temp / name), target);
   }
   // A shortcut file under another name is not looked into.
   ASSERT_TRUE(::CopyFileW((temp / L"one.LNK").c_str(), (temp / L"one.bin").c_str(), FALSE));
-  EXPECT_EQ(ResolveShortcut(services, temp / L"one.bin"), temp / L"one.bin");
+  EXPECT_EQ(resolve::ResolveShortcut(services, temp / L"one.bin"), temp / L"one.bin");
 }
 
 TEST_F(RealResolution, UnreadableShortcutsStandForThemselves) {
   ASSERT_TRUE(TempFolder::WriteBytes(temp / L"garbage.lnk", "this is no shortcut at all"));
   ASSERT_TRUE(TempFolder::WriteBytes(temp / L"empty.lnk", ""));
   for (const wchar_t* name : {L"garbage.lnk", L"empty.lnk", L"missing.lnk"}) {
-    EXPECT_EQ(ResolveShortcut(services, temp / name), temp / name);
-    TLinkParams params;
-    EXPECT_TRUE(platform::Failed(ReadLinkParams(services, text.ToAnsi(temp / name), params)));
+    EXPECT_EQ(resolve::ResolveShortcut(services, temp / name), temp / name);
+    resolve::TLinkParams params;
+    EXPECT_TRUE(platform::Failed(resolve::ReadLinkParams(services, text.ToAnsi(temp / name), params)));
     EXPECT_EQ(params.target, "");
   }
 }
@@ -136,7 +136,7 @@ TEST_F(RealResolution, AMovedTargetComesBackAsStored) {
   const std::wstring target = MakeFile(L"old", L"a.txt");
   ASSERT_EQ(links.Write(temp / L"moved.lnk", target, L""), 0);
   ASSERT_TRUE(::MoveFileW((temp / L"old").c_str(), (temp / L"new").c_str()));
-  EXPECT_EQ(ResolveShortcut(services, temp / L"moved.lnk"), target);
+  EXPECT_EQ(resolve::ResolveShortcut(services, temp / L"moved.lnk"), target);
 }
 
 TEST_F(RealResolution, APlainShortcutIsNotAdvertised) {
@@ -174,12 +174,12 @@ TEST_F(RealAssociations, RegisteredTypesGiveTheirPrograms) {
   wchar_t systemRoot[MAX_PATH] = {};
   ::GetEnvironmentVariableW(L"SystemRoot", systemRoot, MAX_PATH);
 
-  EXPECT_EQ(GetAssociatedCommand(services, L"C:\\docs\\a.kvquoted"), L"\"" + app + L"\" \"%1\"");
-  EXPECT_EQ(GetAssociatedApplication(services, L"C:\\docs\\a.kvquoted"), app);
-  EXPECT_EQ(GetAssociatedApplication(services, L"C:\\docs\\A.KVPLAIN"), std::wstring(systemRoot) + L"\\notepad.exe");
-  EXPECT_EQ(GetAssociationByVerb(services, L".kvverb"), tool);
-  EXPECT_EQ(GetAssociatedApplication(services, L"C:\\docs\\a.kvverb"), tool);
-  EXPECT_EQ(GetAssociatedApplication(services, L"C:\\docs\\a.kvnone"), L"");
+  EXPECT_EQ(resolve::GetAssociatedCommand(services, L"C:\\docs\\a.kvquoted"), L"\"" + app + L"\" \"%1\"");
+  EXPECT_EQ(resolve::GetAssociatedApplication(services, L"C:\\docs\\a.kvquoted"), app);
+  EXPECT_EQ(resolve::GetAssociatedApplication(services, L"C:\\docs\\A.KVPLAIN"), std::wstring(systemRoot) + L"\\notepad.exe");
+  EXPECT_EQ(resolve::GetAssociationByVerb(services, L".kvverb"), tool);
+  EXPECT_EQ(resolve::GetAssociatedApplication(services, L"C:\\docs\\a.kvverb"), tool);
+  EXPECT_EQ(resolve::GetAssociatedApplication(services, L"C:\\docs\\a.kvnone"), L"");
 }
 
 TEST_F(RealAssociations, ANonTextTypeNameRaises) {
@@ -189,7 +189,7 @@ TEST_F(RealAssociations, ANonTextTypeNameRaises) {
   const DWORD number = 1;
   ::RegSetValueExW(key, L"", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
   ::RegCloseKey(key);
-  EXPECT_THROW(GetAssociatedApplication(services, L"C:\\a.kvodd"), platform::RegistryTypeError);
+  EXPECT_THROW(resolve::GetAssociatedApplication(services, L"C:\\a.kvodd"), platform::RegistryTypeError);
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST(Win32StartupProgramsTest, ARunValueOfTheUserMakesAStartupProgram) {
   win32::Win32Environment environment;
   win32::Win32SystemText text;
   kalvora::capture::TWindowsStartMan startMan(
-      kalvora::capture::ResolutionServices{files, links, installer, registry, environment, text, 0});
+      kalvora::resolve::ResolutionServices{files, links, installer, registry, environment, text, 0});
   const bool recognised = startMan.IsStartupProgram(L"c:\\kalvora test\\TRAY AGENT.exe");
   const bool other = startMan.IsStartupProgram(L"C:\\Kalvora Test\\other.exe");
   ::RegDeleteValueW(key, name.c_str());

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "launch/ShellOpeners.h"
+#include "places/ShellOpeners.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32ShellPlaces.h"
 
@@ -35,7 +35,7 @@ TEST(Win32ShellPlacesTest, ExploringAMissingFolderGivesTheSystemsFailure) {
   NoDialogsForPlaces dialogs;
   kalvora::platform::win32::Win32Platform win32;
   kalvora::platform::Platform platform = win32.Services(dialogs);
-  const std::intptr_t result = kalvora::launch::ExploreFolder(platform, L"C:\\kalvora-no-such-folder\\inner");
+  const std::intptr_t result = kalvora::places::ExploreFolder(platform, L"C:\\kalvora-no-such-folder\\inner");
   EXPECT_LE(result, 32);
   EXPECT_GE(result, 0);
 }

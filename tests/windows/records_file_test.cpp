@@ -28,7 +28,7 @@ struct RealDocuments {
   platform::win32::Win32Platform real;
   NoDialogs dialogs;
   platform::Platform services = real.Services(dialogs);
-  app::Wow64State wow64{services.system};
+  resolve::Wow64State wow64{services.system};
   record_file_cases::CountingHost host;
   tree::DocumentTree tree{services, wow64, L"C:\\users\\joe\\Documents", host,
                           std::vector<platform::PresetIcon>(78)};

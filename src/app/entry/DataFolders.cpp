@@ -1,6 +1,6 @@
 #include "app/entry/DataFolders.h"
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 
 namespace kalvora::app {
 

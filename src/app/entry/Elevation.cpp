@@ -1,6 +1,6 @@
 #include "app/entry/Elevation.h"
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 
 namespace kalvora::app {
 

@@ -1,7 +1,7 @@
 #include "app/entry/ProgramMain.h"
 
 #include "app/entry/Elevation.h"
-#include "app/entry/SystemQueries.h"
+#include "resolve/SystemQueries.h"
 #include "settings/SettingsFile.h"
 
 namespace kalvora::app {
@@ -27,7 +27,7 @@ ProgramResult ProgramMain(platform::Platform& platform, MainWindowHost& host, Se
     return {StartOutcome::RestartedElevated, 0};
   }
 
-  Wow64State wow64(platform.system);
+  resolve::Wow64State wow64(platform.system);
   wow64.IsWow64();
   MainWindowContext context{platform, commandLine, flags, wow64, userSettings, sharedSettings, folders};
   const int exitCode = host.Run(context, slot);

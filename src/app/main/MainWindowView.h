@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/main/Commands.h"
-#include "app/main/MainWindowLayout.h"
+#include "window/MainWindowLayout.h"
 #include "platform/ImageLists.h"
 #include "platform/WindowHandle.h"
 #include "settings/SettingsStore.h"
@@ -23,7 +23,7 @@ class MainWindowView {
   virtual ~MainWindowView() = default;
   virtual platform::WindowHandle Handle() = 0;
   // Draws the layout: captions, pages, panels, menus, status bar, fonts.
-  virtual void Render(const MainWindowLayout& layout) = 0;
+  virtual void Render(const window::MainWindowLayout& layout) = 0;
   virtual void SetTimer(TimerId timer, unsigned intervalMs, bool enabled) = 0;
   virtual WindowPlacement GetPlacement() = 0;
   virtual void SetNormalGeometry(const settings::WindowGeometry& geometry) = 0;

@@ -1,6 +1,6 @@
 #include "app/main/ShellIntegrationOperations.h"
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 #include "settings/Shortcuts.h"
 #include "settings/StartWithWindows.h"
 #include "settings/TaskbarPin.h"

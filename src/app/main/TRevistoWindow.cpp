@@ -1,6 +1,6 @@
 #include "app/main/TRevistoWindow.h"
 
-#include "app/entry/ProductConstants.h"
+#include "common/ProductConstants.h"
 #include "app/main/MenuDefinitions.h"
 #include "app/main/WindowGeometry.h"
 #include "common/Guarded.h"
@@ -36,7 +36,7 @@ void TRevistoWindow::FormCreate() {
       std::make_unique<capture::RecentDocuments>(platform, *documents_, settingsDialog_, windowSettings_);
   recentFolders_ = std::make_unique<recent::RecentFolderRecorder>(state_, smartFolderDialog_, store_,
                                                                   *recentDocuments_, openFolders_, *records_);
-  resolution_.emplace(capture::ResolutionServices::From(platform));
+  resolution_.emplace(resolve::ResolutionServices::From(platform));
   fileSearch_ = std::make_unique<tree::ProgramFileSearch>(platform.files, platform.pump);
   startMan_ = std::make_unique<capture::TWindowsStartMan>(*resolution_);
   documents_->SetProgramNames([this](const std::wstring& path) {
@@ -45,10 +45,10 @@ void TRevistoWindow::FormCreate() {
   view_.AttachTrees({&documents_->TVDocs(), &documents_->TVApp(), &documents_->TVPath(), &documents_->TVDoc()},
                     documents_->ImageList222());
 
-  TRunAsAdmin runAsAdmin(platform.system);
+  resolve::TRunAsAdmin runAsAdmin(platform.system);
   state_.IsAdmin = runAsAdmin.IsAdmin();
 
-  state_.OsName = text::LowerAscii(text::Trim(WindowsVersionText(platform.system.GetOsVersion())));
+  state_.OsName = text::LowerAscii(text::Trim(resolve::WindowsVersionText(platform.system.GetOsVersion())));
   layout_.caption = MainWindowCaption();
   layout_.applicationTitle = ProductName;
   context_.flags.ReplayAtStart = IsReplayAtStart(context_.commandLine);
@@ -67,9 +67,9 @@ void TRevistoWindow::FormCreate() {
   Guarded([&] { store_.LoadSmartFolderSettings(true, view_.Handle()); });
 
   // The recently-open-folders layout.
-  layout_.pages[PageAll].caption = RecentlyOpenFoldersCaption;
-  layout_.pages[PageApplication].visible = false;
-  layout_.pages[PageFileFolder].visible = false;
+  layout_.pages[window::PageAll].caption = window::RecentlyOpenFoldersCaption;
+  layout_.pages[window::PageApplication].visible = false;
+  layout_.pages[window::PageFileFolder].visible = false;
   layout_.toolPanelVisible = false;
   layout_.recordListVisible = false;
   Render();
@@ -312,7 +312,7 @@ void TRevistoWindow::OnPageSelected(int page) {
   if (page < 0 || page >= static_cast<int>(layout_.pages.size()) || !layout_.pages[page].visible) return;
   layout_.activePage = page;
   // "Recent" belongs to the All tree only.
-  if (page != PageAll) layout_.recentMenuVisible = false;
+  if (page != window::PageAll) layout_.recentMenuVisible = false;
   Render();
 }
 
@@ -334,7 +334,7 @@ void TRevistoWindow::ApplyRefreshTimer(unsigned intervalMs, bool enabled) {
 void TRevistoWindow::Render() { view_.Render(layout_); }
 
 void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expanded) {
-  if (page != PageAll || !documents_) return;
+  if (page != window::PageAll || !documents_) return;
   const int index = documents_->TVDocs().Contains(node) ? documents_->TVDocs().Node(node).data.DocIndex : -1;
   if (documents_->Docs().Valid(index)) documents_->Docs().SetExpanded(index, expanded);
   records_->AllTreeExpansionChanged();
@@ -368,8 +368,8 @@ void TRevistoWindow::EnsureProgramNames() {
 }
 
 void TRevistoWindow::ShowWebPageTab() {
-  if (layout_.pages[PageWebPage].visible) return;
-  layout_.pages[PageWebPage].visible = true;
+  if (layout_.pages[window::PageWebPage].visible) return;
+  layout_.pages[window::PageWebPage].visible = true;
   Render();
 }
 

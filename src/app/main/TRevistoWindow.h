@@ -5,11 +5,11 @@
 #include "app/entry/CommandLine.h"
 #include "app/entry/DataFolders.h"
 #include "app/entry/Elevation.h"
-#include "app/entry/SystemQueries.h"
+#include "resolve/SystemQueries.h"
 #include "app/main/AboutDialog.h"
 #include "app/main/Commands.h"
-#include "app/main/MainWindowLayout.h"
-#include "app/main/MainWindowState.h"
+#include "window/MainWindowLayout.h"
+#include "window/MainWindowState.h"
 #include "app/main/MainWindowView.h"
 #include "app/main/SubsystemOperations.h"
 #include "platform/Platform.h"
@@ -32,7 +32,7 @@ struct MainWindowContext {
   platform::Platform& platform;
   const CommandLine& commandLine;
   StartupFlags& flags;
-  Wow64State& wow64;
+  resolve::Wow64State& wow64;
   settings::SettingsFile& userSettings;
   settings::SettingsFile& sharedSettings;
   DataFolders folders;
@@ -70,7 +70,7 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   // "&Settings" items: the Smart Folder Settings dialog.
   void OpenSmartFolderSettings();
 
-  MainWindowState& State() { return state_; }
+  window::MainWindowState& State() { return state_; }
   // The open record's items and trees; exists from FormCreate on.
   tree::DocumentTree& Documents() { return *documents_; }
   bool HasDocuments() const { return documents_ != nullptr; }
@@ -85,8 +85,8 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   void EnsureProgramNames();
   const capture::ProgramNameTable& ProgramNames() const { return programNames_; }
   capture::TWindowsStartMan& StartMan() { return *startMan_; }
-  const MainWindowLayout& Layout() const { return layout_; }
-  MainWindowLayout& MutableLayout() { return layout_; }
+  const window::MainWindowLayout& Layout() const { return layout_; }
+  window::MainWindowLayout& MutableLayout() { return layout_; }
   settings::SettingsStore& Settings() { return store_; }
   settings::TFrmMySettings& SettingsDialog() { return settingsDialog_; }
   settings::TFrmSmartFolderSetting& SmartFolderDialog() { return smartFolderDialog_; }
@@ -124,8 +124,8 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   MainWindowContext context_;
   MainWindowView& view_;
   SubsystemOperations& ops_;
-  MainWindowState state_;
-  MainWindowLayout layout_;
+  window::MainWindowState state_;
+  window::MainWindowLayout layout_;
   settings::MainWindowSettings windowSettings_;
   // Both dialog objects exist before the first load and live as long as the window.
   settings::TFrmSmartFolderSetting smartFolderDialog_;
@@ -135,7 +135,7 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   std::unique_ptr<tree::DocumentTree> documents_;
   std::unique_ptr<records::RecordFile> recordFile_;
   std::unique_ptr<records::RecordLibrary> records_;
-  std::optional<capture::ResolutionServices> resolution_;
+  std::optional<resolve::ResolutionServices> resolution_;
   // The open folder windows for the refresh, and the shortcut writer's timer.
   class OpenFolders : public recent::OpenFolderWindows, public capture::FolderShortcutTimer {
    public:

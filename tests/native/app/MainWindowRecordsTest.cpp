@@ -42,7 +42,7 @@ TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   // The user opens one group; the others stay as they were made, closed.
   const auto usersGroup = all.FindFirstByText(L"C:\\Users");
   all.SetExpanded(usersGroup, true);
-  window.OnTreeNodeExpanded(app::PageAll, usersGroup, true);
+  window.OnTreeNodeExpanded(window::PageAll, usersGroup, true);
 
   // The recently-open-folders mode points the save at its own record.
   window.Records().SaveAndRefresh();

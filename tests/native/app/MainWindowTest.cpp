@@ -15,11 +15,11 @@ TEST(MainWindow, FirstStartWindowAndLayout) {
   h.Create();
   const auto& shown = h.view.shown;
   EXPECT_EQ(shown.caption, L"Kalvora 2.1");
-  EXPECT_EQ(shown.pages[app::PageAll].caption, L"   Recently Open Folders   ");
-  EXPECT_TRUE(shown.pages[app::PageAll].visible);
-  EXPECT_FALSE(shown.pages[app::PageApplication].visible);
-  EXPECT_FALSE(shown.pages[app::PageFileFolder].visible);
-  EXPECT_FALSE(shown.pages[app::PageWebPage].visible);
+  EXPECT_EQ(shown.pages[window::PageAll].caption, L"   Recently Open Folders   ");
+  EXPECT_TRUE(shown.pages[window::PageAll].visible);
+  EXPECT_FALSE(shown.pages[window::PageApplication].visible);
+  EXPECT_FALSE(shown.pages[window::PageFileFolder].visible);
+  EXPECT_FALSE(shown.pages[window::PageWebPage].visible);
   EXPECT_FALSE(shown.toolPanelVisible);
   EXPECT_FALSE(shown.recordListVisible);
   EXPECT_FALSE(shown.menuBarVisible);
@@ -361,8 +361,8 @@ TEST(MainWindow, RecordListPagesAndStop) {
   EXPECT_EQ(h.UserKey(L"LbRECs"), L"1");
   EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"OpenSelectedRecord"}));
 
-  window.OnPageSelected(app::PageApplication);  // hidden in this layout
-  EXPECT_EQ(window.Layout().activePage, app::PageAll);
+  window.OnPageSelected(window::PageApplication);  // hidden in this layout
+  EXPECT_EQ(window.Layout().activePage, window::PageAll);
 
   window.OnCommand(app::Command::BtnStop);
   EXPECT_TRUE(window.State().StopFlag);

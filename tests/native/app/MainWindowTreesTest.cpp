@@ -11,13 +11,13 @@ TEST(MainWindowTrees, TheViewShowsTheFourTreesAndTheWebTabAppearsWithTheFirstPag
   WindowHarness h;
   auto& window = h.Create();
   auto& documents = window.Documents();
-  EXPECT_EQ(h.view.trees[app::PageAll], &documents.TVDocs());
-  EXPECT_EQ(h.view.trees[app::PageWebPage], &documents.TVDoc());
+  EXPECT_EQ(h.view.trees[window::PageAll], &documents.TVDocs());
+  EXPECT_EQ(h.view.trees[window::PageWebPage], &documents.TVDoc());
   EXPECT_EQ(h.view.allTreeImages, documents.ImageList222());
   EXPECT_EQ(h.process.imageLists().Images(documents.ImageList222()).size(), 78u);
 
   documents.AddItem(L"http://www.example.com/a.html", L"A page");
-  EXPECT_TRUE(h.view.shown.pages[app::PageWebPage].visible);
+  EXPECT_TRUE(h.view.shown.pages[window::PageWebPage].visible);
   documents.ItemInTree(L"http://www.example.com/a.html", L"");
   EXPECT_EQ(h.view.hint, L"http://www.example.com/a.html");
 }
@@ -49,7 +49,7 @@ TEST(MainWindowTrees, CollapsingAGroupInTheAllTreeIsKeptInItsEntry) {
   ASSERT_TRUE(documents.Docs()[entry].expanded);
 
   documents.TVDocs().SetExpanded(root, false);
-  window.OnTreeNodeExpanded(app::PageAll, root, false);
+  window.OnTreeNodeExpanded(window::PageAll, root, false);
   EXPECT_FALSE(documents.Docs()[entry].expanded);
 }
 

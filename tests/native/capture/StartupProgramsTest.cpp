@@ -40,14 +40,14 @@ class StartupProgramsTest : public ::testing::Test {
 
   testing::ResolutionHarness h;
   TWindowsStartMan startMan{h.services};
-  std::vector<app::StartupFilterRow> rows;
+  std::vector<window::StartupFilterRow> rows;
 };
 
 TEST_F(StartupProgramsTest, RunCommandLineIsRecognisedByItsProgramAndListedOnce) {
   Run(RegistryRoot::CurrentUser, L"Tray", L"C:\\Tools\\tray.exe /background");
   EXPECT_TRUE(Filter(L" C:\\TOOLS\\Tray.exe", L"Tray window"));
   EXPECT_TRUE(Filter(L"C:\\Tools\\tray.exe", L"Second window"));
-  EXPECT_EQ(rows, (std::vector<app::StartupFilterRow>{{L"Tray window", L" C:\\TOOLS\\Tray.exe"}}));
+  EXPECT_EQ(rows, (std::vector<window::StartupFilterRow>{{L"Tray window", L" C:\\TOOLS\\Tray.exe"}}));
   EXPECT_FALSE(Filter(L"C:\\Tools\\other.exe", L"Other"));
   EXPECT_EQ(rows.size(), 1u);
 }
@@ -132,7 +132,7 @@ TEST_F(StartupProgramsTest, BrokenSourcesAndEntriesDoNoHarm) {
 
 TEST(StartupFilterListTest, FindsARowByLocationIgnoringCaseAndBlanks) {
   testing::ResolutionHarness h;
-  const std::vector<app::StartupFilterRow> rows = {{L"A", L"C:\\a\\one.exe "}, {L"B", L"C:\\B\\two.exe"}};
+  const std::vector<window::StartupFilterRow> rows = {{L"A", L"C:\\a\\one.exe "}, {L"B", L"C:\\B\\two.exe"}};
   EXPECT_TRUE(InStartupFilterList(h.services.text, rows, L"c:\\b\\TWO.exe"));
   EXPECT_TRUE(InStartupFilterList(h.services.text, rows, L" C:\\A\\one.exe"));
   EXPECT_FALSE(InStartupFilterList(h.services.text, rows, L"C:\\a\\two.exe"));

@@ -44,8 +44,8 @@ class RecordLibraryTest : public ::testing::Test {
 
   platform::sim::SimMachine& machine() { return h.machine; }
   tree::TreeModel& Tree() { return window->Documents().TVDocs(); }
-  app::MainWindowLayout& Layout() { return window->MutableLayout(); }
-  app::MainWindowState& State() { return window->State(); }
+  window::MainWindowLayout& Layout() { return window->MutableLayout(); }
+  window::MainWindowState& State() { return window->State(); }
   void AddRecord(const std::wstring& name) { machine().files().AddFile(L"C:\\Records\\" + name, "<revistotree/>"); }
   std::vector<bool> Expanded() {
     std::vector<bool> states;

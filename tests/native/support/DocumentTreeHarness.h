@@ -34,7 +34,7 @@ struct DocumentTreeHarness {
 
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   RecordingTreeHost host;
   tree::DocumentTree tree{process.Platform(), wow64, kDocuments, host,
                           std::vector<platform::PresetIcon>(kStockImages)};

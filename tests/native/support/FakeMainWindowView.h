@@ -15,7 +15,7 @@ class FakeMainWindowView : public app::MainWindowView {
   };
 
   platform::WindowHandle Handle() override { return 0x5150; }
-  void Render(const app::MainWindowLayout& layout) override {
+  void Render(const window::MainWindowLayout& layout) override {
     shown = layout;
     ++renderCount;
   }
@@ -45,7 +45,7 @@ class FakeMainWindowView : public app::MainWindowView {
     return it != timers.end() && it->second.enabled;
   }
 
-  app::MainWindowLayout shown;
+  window::MainWindowLayout shown;
   int renderCount = 0;
   std::map<app::TimerId, TimerState> timers;
   app::WindowPlacement placement;

@@ -1,5 +1,5 @@
 #pragma once
-#include "capture/ResolutionServices.h"
+#include "resolve/ResolutionServices.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimProcess.h"
 
@@ -12,7 +12,7 @@ struct ResolutionHarness {
   platform::sim::SimMachine machine;
   platform::sim::SimProcess process{machine};
   platform::Platform platform = process.Platform();
-  capture::ResolutionServices services = capture::ResolutionServices::From(platform, kOwner);
+  resolve::ResolutionServices services = resolve::ResolutionServices::From(platform, kOwner);
 
   platform::sim::SimRegistry& registry() { return machine.registry(); }
   platform::sim::SimShellLinks& links() { return machine.links(); }

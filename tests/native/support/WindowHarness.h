@@ -6,7 +6,7 @@
 #include "app/entry/CommandLine.h"
 #include "app/entry/DataFolders.h"
 #include "app/entry/Elevation.h"
-#include "app/entry/SystemQueries.h"
+#include "resolve/SystemQueries.h"
 #include "app/main/TRevistoWindow.h"
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/SimProcess.h"
@@ -48,7 +48,7 @@ class WindowHarness {
       app::EnsureDataFolders(platform.files, folders);
       user = std::make_unique<settings::SettingsFile>(platform.profiles, folders.userData + L"defualt.ini");
       shared = std::make_unique<settings::SettingsFile>(platform.profiles, folders.sharedData + L"defualt.ini");
-      wow64 = std::make_unique<app::Wow64State>(platform.system);
+      wow64 = std::make_unique<resolve::Wow64State>(platform.system);
       window = std::make_unique<app::TRevistoWindow>(
           app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view,
           realOperations ? *realOperations : operations);
@@ -73,7 +73,7 @@ class WindowHarness {
   std::unique_ptr<app::CommandLine> commandLine;
   std::unique_ptr<settings::SettingsFile> user;
   std::unique_ptr<settings::SettingsFile> shared;
-  std::unique_ptr<app::Wow64State> wow64;
+  std::unique_ptr<resolve::Wow64State> wow64;
   std::unique_ptr<app::TRevistoWindow> window;
 };
 

@@ -20,7 +20,7 @@ const std::wstring kDocuments = L"C:\\Users\\joe\\Documents";
 struct PathTestsHarness {
   SimMachine machine;
   SimProcess process{machine};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   PathTests tests{process.Platform(), wow64, kDocuments};
 
   PathTestsHarness() {
@@ -167,7 +167,7 @@ TEST(PathTests, GroupKeys) {
 TEST(PathTests, WithoutDocumentsFolderNothingGroupsUnderIt) {
   SimMachine machine;
   SimProcess process{machine};
-  app::Wow64State wow64{process.system()};
+  resolve::Wow64State wow64{process.system()};
   PathTests tests{process.Platform(), wow64, L""};
   EXPECT_EQ(tests.GetGroupKey(L"C:\\Users\\joe\\a.txt"), L"C:\\Users");
   EXPECT_EQ(tests.GetGroupKey(L"file:///C:/Users/joe/x"), L"C:\\Users");
