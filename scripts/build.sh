@@ -10,7 +10,10 @@ build_root="${KALVORA_BUILD_ROOT:-$root/build}"
 jobs="$(nproc)"
 launcher=()
 # A compiler cache makes a fresh clone's second build, and every rebuild, cheap.
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$root"  # so that a clone in another folder hits the same cache
+fi
 case "$kind" in
   native)  cmake -S "$root" -B "$build_root/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null ;;
   windows) cmake -S "$root" -B "$build_root/windows" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \

@@ -13,8 +13,6 @@ constexpr const wchar_t* kWindowInfoItem = L"0xFFFFFFFF,sURL,sTitle";
 constexpr const wchar_t* kChromeFrameClass = L"Chrome_WidgetWin_0";
 constexpr const wchar_t* kChromeAddressBarClass = L"Chrome_OmniboxView";
 
-bool StartsWith(const std::wstring& text, const std::wstring& prefix) { return text.rfind(prefix, 0) == 0; }
-
 // The texts of a Chrome window's children, read in the window's order up
 // to its address bar: each descendant's class names the first direct child
 // of that class, whose text is taken when it is not blank.
@@ -72,7 +70,7 @@ WebPages GetBrowserPages(const platform::Platform& platform, TWebbrowserActiveUr
   std::wstring address = lines.size() >= 2 ? lines[1] : L"";
   if (IsIgnoredUrl(platform.text, address)) return pages;
   const std::wstring folded = platform.text.Lower(address);
-  if (!StartsWith(folded, L"http://") && !StartsWith(folded, L"https://")) address = L"http://" + address;
+  if (!folded.starts_with(L"http://") && !folded.starts_with(L"https://")) address = L"http://" + address;
   pages.urls.push_back(std::move(address));
   pages.titles.push_back(lines[0]);
   return pages;

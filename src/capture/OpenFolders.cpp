@@ -1,5 +1,6 @@
 #include "capture/OpenFolders.h"
 
+#include "common/Guarded.h"
 #include "common/PathText.h"
 #include "resolve/ProgramPaths.h"
 #include "common/WideText.h"
@@ -57,15 +58,14 @@ bool ScanShellWindows(const platform::Platform& platform, tree::PathTests& paths
   std::vector<platform::ShellWindow> windows;
   if (!platform.shellWindows.OpenWindows(windows)) return false;
   for (const platform::ShellWindow& window : windows) {
-    try {
+    // a window that fails to answer is left out
+    Guarded(L"OpenFolders.ScanShellWindows", [&] {
       std::optional<ShellLocation> location = ReadShellWindow(platform, paths, window, webPagesWanted);
-      if (!location) continue;
-      if (location->webPage && IsIgnoredUrl(platform.text, location->path)) continue;
-      if (InFolderList(platform.text, lists, location->path)) continue;
+      if (!location) return;
+      if (location->webPage && IsIgnoredUrl(platform.text, location->path)) return;
+      if (InFolderList(platform.text, lists, location->path)) return;
       Append(lists, location->path, RemovableDiskTitle(platform, location->title));
-    } catch (const std::exception&) {
-      // a window that fails to answer is left out
-    }
+    });
   }
   return true;
 }
@@ -129,15 +129,14 @@ bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree
   for (std::size_t i = 0; i < lists.files.size() && i < lists.titles.size(); ++i) {
     const std::wstring path = text::Trim(lists.files[i]);
     if (path.empty()) continue;
-    try {
+    // an entry that fails is skipped
+    Guarded(L"OpenFolders.RecordRunningFolders", [&] {
       // Web addresses and network paths are not drive folders, so they stay out.
       if (tree.Paths().WideDirectoryExists(path) && !FolderInTree(platform, tree, path)) {
         tree.AddItem(path, lists.titles[i]);
         added = true;
       }
-    } catch (const std::exception&) {
-      // an entry that fails is skipped
-    }
+    });
   }
   return added;
 }

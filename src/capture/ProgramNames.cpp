@@ -1,5 +1,6 @@
 #include "capture/ProgramNames.h"
 
+#include "common/Guarded.h"
 #include "common/PathText.h"
 #include "resolve/ProgramPaths.h"
 #include "resolve/ShortcutResolution.h"
@@ -34,15 +35,14 @@ void BuildProgramNameTable(ProgramNameTable& table, const resolve::ResolutionSer
   }
   const std::vector<std::wstring>& found = search.FoundFiles();
   for (std::size_t i = first; i < found.size(); ++i) {
-    try {
+    // An entry that cannot be resolved names nothing.
+    Guarded(L"ProgramNames.BuildProgramNameTable", [&] {
       const std::wstring program =
           services.text.Lower(text::Trim(resolve::GetProgramPath(services, resolve::ResolveShortcut(services, found[i]))));
-      if (!IsProgramExtension(services.text.Lower(text::FileExtension(program)))) continue;
+      if (!IsProgramExtension(services.text.Lower(text::FileExtension(program)))) return;
       table.paths_.push_back(program);
       table.names_.push_back(MenuEntryName(found[i]));
-    } catch (...) {
-      // An entry that cannot be resolved names nothing.
-    }
+    });
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/Guarded.h"
 #include "common/ProductConstants.h"
 #include "resolve/EnvironmentTokens.h"
 #include "resolve/FileAssociations.h"
@@ -52,23 +53,22 @@ void RecentDocuments::CollectRecentDocuments() {
   const std::vector<platform::DirectoryEntry> entries = platform_.files.FindFiles(folder + L"*.*");
   for (std::size_t i = 0; i < entries.size() && i < kListingLimit; ++i) {
     const platform::DirectoryEntry& entry = entries[i];
-    try {
-      if (entry.attributes & platform::FileAttributeDirectory) continue;
+    Guarded(L"RecentDocuments.CollectRecentDocuments", [&] {
+      if (entry.attributes & platform::FileAttributeDirectory) return;
       const std::uint32_t hiddenSystem = platform::FileAttributeHidden | platform::FileAttributeSystem;
-      if ((entry.attributes & hiddenSystem) == hiddenSystem) continue;  // desktop.ini
+      if ((entry.attributes & hiddenSystem) == hiddenSystem) return;  // desktop.ini
       // The listing already carries the shortcut's last write time.
-      if (maxDays && !IsRecentTime(entry.lastWriteTime, *maxDays)) continue;
+      if (maxDays && !IsRecentTime(entry.lastWriteTime, *maxDays)) return;
       const std::wstring target = resolve::ExpandEnvToken(resolution_, resolve::ResolveShortcut(resolution_, folder + entry.name));
       tree::PathTests& paths = tree_.Paths();
       // Network shares have no drive letter and fail the drive test.
-      if (!paths.WideIfValidFileFormat(target)) continue;
-      if (!paths.WideDirectoryExists(target) && !paths.WideFileExists(target)) continue;
+      if (!paths.WideIfValidFileFormat(target)) return;
+      if (!paths.WideDirectoryExists(target) && !paths.WideFileExists(target)) return;
       if (recordAll && keep)
         tree_.AddToRecentList(target);
       else
         tree_.RecentDocs().Add(target);
-    } catch (...) {
-    }
+    });
   }
 }
 
@@ -82,14 +82,12 @@ bool RecentDocuments::IsRecentTime(std::uint64_t lastWriteTime, double days) {
 }
 
 bool RecentDocuments::IsRecentEnough(const std::wstring& path, double days) {
-  try {
+  return GuardedOr(L"RecentDocuments.IsRecentEnough", false, [&] {
     if (path.find_first_of(L"*?") != std::wstring::npos) return false;  // a pattern, not a file
     const std::vector<platform::DirectoryEntry> found = platform_.files.FindFiles(text::Trim(path));
     if (found.size() != 1 || (found.front().attributes & platform::FileAttributeDirectory)) return false;
     return IsRecentTime(found.front().lastWriteTime, days);
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 std::optional<std::uint32_t> RecentDocuments::Attributes(const std::wstring& path) {
@@ -107,14 +105,12 @@ std::optional<std::uint32_t> RecentDocuments::Attributes(const std::wstring& pat
 }
 
 bool RecentDocuments::IsHiddenOrRecycled(const std::wstring& path) {
-  try {
+  return GuardedOr(L"RecentDocuments.IsHiddenOrRecycled", false, [&] {
     if (platform_.text.Upper(path).find(L"$RECYCLE.BIN") != std::wstring::npos) return true;
     const std::optional<std::uint32_t> attributes = Attributes(path);
     if (!attributes) return true;  // missing: nothing to record
     return (*attributes & (platform::FileAttributeHidden | platform::FileAttributeSystem)) != 0;
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 std::wstring RecentDocuments::LinksFolder() {
@@ -126,7 +122,7 @@ std::wstring RecentDocuments::LinksFolder() {
 }
 
 std::wstring RecentDocuments::CopyShortcutToLinks(const std::wstring& shortcut) {
-  try {
+  return GuardedOr(L"RecentDocuments.CopyShortcutToLinks", shortcut, [&] {
     const std::wstring folder = LinksFolder();
     if (folder.empty()) return shortcut;
     if (!platform_.files.DirectoryExists(folder) && !platform_.files.CreateDirectoryTree(folder)) return shortcut;
@@ -137,9 +133,7 @@ std::wstring RecentDocuments::CopyShortcutToLinks(const std::wstring& shortcut) 
     // of the same name may point somewhere else.
     if (!bytes || !platform_.files.WriteFile(copy, *bytes)) return shortcut;
     return copy;
-  } catch (...) {
-    return shortcut;
-  }
+  });
 }
 
 bool RecentDocuments::RecordRecentDocuments() { return Record(false); }
@@ -163,10 +157,10 @@ bool RecentDocuments::Record(bool folderRefresh) {
   const std::vector<std::wstring> recent = tree_.RecentDocs().Items();
   for (const std::wstring& listed : recent) {
     host.PumpMessages();
-    try {
+    Guarded(L"RecentDocuments.Record", [&] {
       std::wstring doc = resolve::ResolveShortcut(resolution_, listed);
       if (Fold(text::FileExtension(doc)) == L".lnk") doc = CopyShortcutToLinks(doc);
-      if (IsHiddenOrRecycled(doc)) continue;
+      if (IsHiddenOrRecycled(doc)) return;
 
       if (paths.WideDirectoryExists(doc)) {
         places::NormalizeFolderPath(doc);
@@ -176,7 +170,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
           tree_.AddItem(doc, paths.GetDisplayName(doc));
         }
         StepGauge();
-        continue;
+        return;
       }
 
       std::wstring app = resolve::GetProgramPath(resolution_, resolve::GetAssociatedApplication(resolution_, doc));
@@ -199,7 +193,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
           }
         }
         StepGauge();
-        continue;
+        return;
       }
 
       if (!tree_.CheckIfRecentDocInTreeNode(doc)) {
@@ -208,8 +202,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
         added = true;
         tree_.AddItem(doc, paths.GetDisplayName(doc));
       }
-    } catch (...) {
-    }
+    });
   }
   return added;
 }

@@ -2,14 +2,15 @@
 
 #include <vector>
 
+#include "common/Guarded.h"
 #include "capture/OpenFolders.h"
 #include "settings/Shortcuts.h"
 
 namespace kalvora::capture {
 
 TRunningObjectMan::TRunningObjectMan(const platform::Platform& platform, tree::PathTests& paths,
-                                     FolderShortcutTimer& timer)
-    : platform_(platform), paths_(paths), timer_(timer) {
+                                     RunningObjectManHost& host)
+    : platform_(platform), paths_(paths), host_(host) {
   recent_ = settings::SpecialFolderPath(platform_.folders, platform::SpecialFolder::Recent);
   const std::wstring documents = settings::SpecialFolderPath(platform_.folders, platform::SpecialFolder::Personal);
   if (!documents.empty()) {
@@ -18,24 +19,23 @@ TRunningObjectMan::TRunningObjectMan(const platform::Platform& platform, tree::P
   }
 }
 
-void TRunningObjectMan::StartFolderShortcuts() { timer_.Start(kIntervalMs); }
+void TRunningObjectMan::StartFolderShortcuts() { host_.StartFolderShortcutTimer(kIntervalMs); }
 
 void TRunningObjectMan::WriteFolderShortcuts() {
   std::vector<platform::ShellWindow> windows;
   if (!platform_.shellWindows.OpenWindows(windows)) {
-    timer_.Stop();
+    host_.StopFolderShortcutTimer();
     return;
   }
   // No duplicate test: each pass rewrites every shortcut, so its file time
   // tells when the folder was last seen open.
   for (const platform::ShellWindow& window : windows) {
-    try {
+    // a window that fails to answer is left out
+    Guarded(L"TRunningObjectMan.WriteFolderShortcuts", [&] {
       const std::optional<ShellLocation> folder = ReadShellWindow(platform_, paths_, window, false);
-      if (!folder) continue;
+      if (!folder) return;
       settings::CreateShortcut(platform_.links, folder->path, RemovableDiskTitle(platform_, folder->title), recent_);
-    } catch (const std::exception&) {
-      // a window that fails to answer is left out
-    }
+    });
   }
 }
 

@@ -6,13 +6,13 @@
 
 namespace kalvora::capture {
 
-// A repeating timer of the main window; each tick calls
-// TRunningObjectMan::WriteFolderShortcuts.
-class FolderShortcutTimer {
+// What the writer needs of the main window: a repeating timer whose every
+// tick calls TRunningObjectMan::WriteFolderShortcuts.
+class RunningObjectManHost {
  public:
-  virtual ~FolderShortcutTimer() = default;
-  virtual void Start(unsigned intervalMs) = 0;
-  virtual void Stop() = 0;
+  virtual ~RunningObjectManHost() = default;
+  virtual void StartFolderShortcutTimer(unsigned intervalMs) = 0;
+  virtual void StopFolderShortcutTimer() = 0;
 };
 
 // Writes a shortcut for every open folder window into the user's Recent
@@ -22,7 +22,7 @@ class TRunningObjectMan {
   static constexpr unsigned kIntervalMs = 10000;
 
   // The timer stays off until StartFolderShortcuts.
-  TRunningObjectMan(const platform::Platform& platform, tree::PathTests& paths, FolderShortcutTimer& timer);
+  TRunningObjectMan(const platform::Platform& platform, tree::PathTests& paths, RunningObjectManHost& host);
 
   void StartFolderShortcuts();
   // One pass over the open folder windows. When the shell's window list
@@ -34,7 +34,7 @@ class TRunningObjectMan {
  private:
   platform::Platform platform_;
   tree::PathTests& paths_;
-  FolderShortcutTimer& timer_;
+  RunningObjectManHost& host_;
   std::wstring recent_;
 };
 

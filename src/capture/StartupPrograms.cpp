@@ -2,6 +2,7 @@
 
 #include "resolve/FileAssociations.h"
 #include "resolve/ProgramPaths.h"
+#include "common/Guarded.h"
 #include "common/WideText.h"
 
 namespace kalvora::capture {
@@ -34,13 +35,12 @@ bool TWindowsStartMan::IsStartupProgram(const std::wstring& programPath) {
   // window whose program is unknown.
   if (wanted.empty()) return false;
   for (const std::wstring& entry : *entries_) {
-    try {
-      const std::wstring program = services_.text.Lower(resolve::GetProgramPath(
+    // An entry whose association cannot be read answers nothing.
+    const std::wstring program = GuardedOr(L"TWindowsStartMan.IsStartupProgram", std::wstring(), [&] {
+      return services_.text.Lower(resolve::GetProgramPath(
           services_, resolve::GetTargetApplication(services_, LowerTrimmed(services_.text, entry))));
-      if (!program.empty() && program == wanted) return true;
-    } catch (...) {
-      // An entry whose association cannot be read answers nothing.
-    }
+    });
+    if (!program.empty() && program == wanted) return true;
   }
   return false;
 }
@@ -52,25 +52,23 @@ void TWindowsStartMan::RefreshStartupList() {
   ReadStartupFolder(platform::RegistryRoot::LocalMachine, L"Common Startup", fresh);
   ReadStartupFolder(platform::RegistryRoot::CurrentUser, L"StartUp", fresh);
   for (platform::RegistryRoot root : {platform::RegistryRoot::CurrentUser, platform::RegistryRoot::LocalMachine}) {
-    try {
+    // The source ends with what it read.
+    Guarded(L"TWindowsStartMan.RefreshStartupList", [&] {
       ReadRunValues(root, fresh);
-    } catch (...) {
-      // The source ends with what it read.
-    }
+    });
   }
   entries_->insert(entries_->end(), fresh.begin(), fresh.end());
 }
 
 void TWindowsStartMan::ReadStartupFolder(platform::RegistryRoot root, const wchar_t* valueName,
                                          std::vector<std::wstring>& list) {
-  try {
+  // A value that is not text, or a listing that fails, gives nothing more.
+  Guarded(L"TWindowsStartMan.ReadStartupFolder", [&] {
     const auto folder = services_.registry.ReadString(FullAccessKey(root, ShellFoldersKey), valueName);
     // An empty value would list the current drive's root.
     if (!folder || text::Trim(*folder).empty()) return;
     ListStartupFolder(folder->back() == L'\\' ? *folder : *folder + L'\\', list);
-  } catch (...) {
-    // A value that is not text, or a listing that fails, gives nothing more.
-  }
+  });
 }
 
 void TWindowsStartMan::ListStartupFolder(const std::wstring& folder, std::vector<std::wstring>& list) {

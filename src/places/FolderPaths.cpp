@@ -7,7 +7,7 @@ namespace kalvora::places {
 void NormalizeFolderPath(std::wstring& path) {
   path = text::Trim(path);
   // A UNC path keeps its leading pair of backslashes, so it is left alone.
-  if (path.empty() || path.rfind(L"\\\\", 0) == 0) return;
+  if (path.empty() || path.starts_with(L"\\\\")) return;
   std::wstring result = text::Trim(path) + L"\\";
   result = text::ReplaceAll(result, L"\\\\\\", L"\\");
   result = text::ReplaceAll(result, L"\\\\", L"\\");

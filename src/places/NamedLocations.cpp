@@ -8,7 +8,6 @@ namespace kalvora::places {
 
 namespace {
 
-bool StartsWith(const std::wstring& text, const std::wstring& head) { return text.rfind(head, 0) == 0; }
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
 // After the last backslash or drive colon; a slash may be part of the
@@ -65,7 +64,7 @@ int OpenNamedLocation(const platform::Platform& platform, std::wstring& text, st
   const std::wstring p = platform.text.Lower(text::Trim(path));
   const std::wstring e = FileNamePart(p);
 
-  if (StartsWith(e, L"explorer.exe") || StartsWith(e, L"rundll32.exe") || StartsWith(e, L"dllhost.exe"))
+  if (e.starts_with(L"explorer.exe") || e.starts_with(L"rundll32.exe") || e.starts_with(L"dllhost.exe"))
     return ShellHostWindow(platform, text, path, perform, owner, t);
   // A console window of the management console stands for the Control Panel
   // page of its title.

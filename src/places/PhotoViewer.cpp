@@ -8,7 +8,6 @@ namespace kalvora::places {
 
 namespace {
 
-bool StartsWith(const std::wstring& text, const std::wstring& head) { return text.rfind(head, 0) == 0; }
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
 std::vector<std::wstring> SplitAtBlanks(const std::wstring& text) {
@@ -32,8 +31,8 @@ bool IsPhotoViewerCommand(const platform::Platform& platform, const std::wstring
   const std::wstring lowered = platform.text.Lower(text);
   if (Contains(lowered, L"rundll32.exe") && (Contains(lowered, L"photoviewer.dll") || Contains(lowered, L"shimgvw.dll")))
     return true;
-  return StartsWith(lowered, L"windows photo viewer") || StartsWith(lowered, L"photo viewer") ||
-         StartsWith(lowered, L"windows picture and fax viewer") || StartsWith(lowered, L"picture and fax viewer");
+  return lowered.starts_with(L"windows photo viewer") || lowered.starts_with(L"photo viewer") ||
+         lowered.starts_with(L"windows picture and fax viewer") || lowered.starts_with(L"picture and fax viewer");
 }
 
 void OpenInPhotoViewer(const platform::Platform& platform, const std::wstring& file, platform::WindowHandle owner) {

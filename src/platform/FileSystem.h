@@ -34,7 +34,10 @@ class FileSystem {
   virtual ~FileSystem() = default;
   virtual bool DirectoryExists(const std::wstring& path) = 0;
   virtual bool FileExists(const std::wstring& path) = 0;
-  // Creates the folder with every missing parent; true when it exists afterwards.
+  // Creates the folder with every missing parent; true when it exists
+  // afterwards. Every implementation walks the levels with MakeFolderTree
+  // (platform/FolderTree.h): below a drive's root or a UNC share, never
+  // for a path without one (a relative path fails).
   virtual bool CreateDirectoryTree(const std::wstring& path) = 0;
 
   // The entries matching a pattern such as "C:\dir\*.*" ("*" and "?" as

@@ -5,12 +5,12 @@ namespace kalvora::recent {
 RecentFolderRecorder::RecentFolderRecorder(window::MainWindowState& state,
                                            settings::TFrmSmartFolderSetting& smartFolderSettings,
                                            settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
-                                           OpenFolderWindows& openFolders, records::RecordLibrary& records)
+                                           RecentFoldersHost& host, records::RecordLibrary& records)
     : state_(state),
       smartFolderSettings_(smartFolderSettings),
       store_(store),
       recentDocuments_(recentDocuments),
-      openFolders_(openFolders),
+      host_(host),
       records_(records) {}
 
 void RecentFolderRecorder::RefreshRecentFolders() {
@@ -20,7 +20,7 @@ void RecentFolderRecorder::RefreshRecentFolders() {
     state_.FolderRecordFlag = true;
     state_.CurrentRecordPath =
         store_.RecordFolder() + records::RecentFoldersRecordName + records::RecordExtension;
-    openFolders_.StartFolderShortcuts();
+    host_.StartFolderShortcuts();
   }
   if (smartFolderSettings_.CbRefreshRecentFolder) {
     state_.Memo1.push_back(L" rec exists folder");
@@ -31,8 +31,8 @@ void RecentFolderRecorder::RefreshRecentFolders() {
 void RecentFolderRecorder::AddRecentFoldersToTree() {
   recentDocuments_.CollectRecentDocuments();
   const bool documentsAdded = recentDocuments_.RecordRecentFolderItems();
-  openFolders_.ScanOpenFolderWindows();
-  const bool foldersAdded = openFolders_.RecordRunningFolders();
+  host_.ScanOpenFolderWindows();
+  const bool foldersAdded = host_.RecordRunningFolders();
   // Nothing new, nothing saved: the record on disk already holds the tree.
   if (foldersAdded || documentsAdded || state_.NewRecordFlag) records_.SaveAndRefresh();
 }

@@ -10,12 +10,12 @@
 
 namespace kalvora::recent {
 
-// The open Explorer folder windows, as the refresh needs them: the
-// shortcut writer that makes open folders count as recently used, and the
-// scan that adds open folders not yet in the tree.
-class OpenFolderWindows {
+// What the refresh needs of the main window, which keeps the open Explorer
+// folder windows: the shortcut writer that makes open folders count as
+// recently used, and the scan that adds open folders not yet in the tree.
+class RecentFoldersHost {
  public:
-  virtual ~OpenFolderWindows() = default;
+  virtual ~RecentFoldersHost() = default;
   // Creates the shortcut writer when needed and (re)starts its timer.
   virtual void StartFolderShortcuts() = 0;
   // Reads the open folder windows into the hidden lists.
@@ -33,7 +33,7 @@ class RecentFolderRecorder {
  public:
   RecentFolderRecorder(window::MainWindowState& state, settings::TFrmSmartFolderSetting& smartFolderSettings,
                        settings::SettingsStore& store, capture::RecentDocuments& recentDocuments,
-                       OpenFolderWindows& openFolders, records::RecordLibrary& records);
+                       RecentFoldersHost& host, records::RecordLibrary& records);
 
   void RefreshRecentFolders();
   void AddRecentFoldersToTree();
@@ -43,7 +43,7 @@ class RecentFolderRecorder {
   settings::TFrmSmartFolderSetting& smartFolderSettings_;
   settings::SettingsStore& store_;
   capture::RecentDocuments& recentDocuments_;
-  OpenFolderWindows& openFolders_;
+  RecentFoldersHost& host_;
   records::RecordLibrary& records_;
 };
 

@@ -3,6 +3,7 @@
 #include <limits>
 #include <utility>
 
+#include "common/Guarded.h"
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
 
@@ -42,15 +43,13 @@ RecordFile::RecordFile(const platform::Platform& platform, tree::DocumentTree& d
 bool RecordFile::WriteRecordFile(const std::wstring& path) {
   // A record that cannot be written is not worth a message: the next save
   // tries again, and the old file stays as it was.
-  try {
+  return GuardedOr(L"RecordFile.WriteRecordFile", false, [&] {
     XmlElement root{L"revistotree", {{L"app", programFile_}}, {}};
     const auto& roots = documents_.TVDocs().Roots();
     for (std::size_t i = 0; i < roots.size() && i < kTopLevelLimit; ++i) WriteNode(roots[i], root);
     const std::optional<std::string> bytes = platform_.xml.Serialize(root);
     return bytes && WriteFileSafely(platform_.files, path, *bytes);
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 void RecordFile::WriteNode(NodeId node, XmlElement& parent) {
@@ -83,7 +82,7 @@ void RecordFile::WriteNode(NodeId node, XmlElement& parent) {
 bool RecordFile::ReadRecordTree(const std::wstring& path) {
   TreeModel& all = documents_.TVDocs();
   all.Clear();
-  try {
+  return GuardedOr(L"RecordFile.ReadRecordTree", false, [&] {
     const std::optional<std::string> bytes = platform_.files.ReadFile(path);
     if (!bytes) return false;
     // A document that is not well formed, or that declares a DTD, has no
@@ -94,9 +93,7 @@ bool RecordFile::ReadRecordTree(const std::wstring& path) {
       if (!ReadItem(root->children[i], tree::NoNode)) return false;
     }
     return true;
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
@@ -114,7 +111,6 @@ bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
   if (!imageIndex || !docType || !extand) return false;
 
   TreeModel& all = documents_.TVDocs();
-  const NodeId node = all.AddChild(parent, *text);
   tree::TMyDoc doc;
   doc.groupKey = *path;
   doc.path = *path;
@@ -125,8 +121,7 @@ bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
   const int index = documents_.Docs().Append(std::move(doc));
   extand_.resize(static_cast<std::size_t>(index) + 1, false);
   extand_[static_cast<std::size_t>(index)] = *extand == 1;
-  all.MutableNode(node).data.DocIndex = index;
-  all.SetImages(node, *imageIndex);
+  const NodeId node = all.AddChild(parent, *text, *imageIndex, index);
   if (*docType == tree::DocTypeWebPage) host_.ShowWebPageTab();
 
   host_.PumpMessages();
@@ -140,15 +135,14 @@ bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
 }
 
 void RecordFile::LoadRecord(const std::wstring& path) {
-  try {
+  Guarded(L"RecordFile.LoadRecord", [&] {
     if (!platform_.files.FileExists(path)) return;
     // The table starts again, so every tree's nodes would point at the
     // wrong entries: all four trees start again with it.
     documents_.Clear();
     extand_.clear();
     if (ReadRecordTree(path)) BuildTypedViews();
-  } catch (...) {
-  }
+  });
 }
 
 // ------------------------------------------------------------ typed views
@@ -178,9 +172,7 @@ void RecordFile::CopyToTypedTree(TreeModel& target, NodeId allNode, NodeId paren
   const tree::DocTable& docs = documents_.Docs();
   const int index = all.Node(allNode).data.DocIndex;
   if (!docs.Valid(index)) return;
-  const NodeId copy = target.AddChild(parent, docs[index].title);
-  target.MutableNode(copy).data.DocIndex = index;
-  target.SetImages(copy, docs[index].imageIndex);
+  const NodeId copy = target.AddChild(parent, docs[index].title, docs[index].imageIndex, index);
   if (parent != tree::NoNode) return;
   for (NodeId child : all.Node(allNode).children) CopyToTypedTree(target, child, copy);
 }
@@ -188,15 +180,14 @@ void RecordFile::CopyToTypedTree(TreeModel& target, NodeId allNode, NodeId paren
 // ---------------------------------------------------------------- search
 
 void RecordFile::SearchRecordFile(const std::wstring& path, const std::wstring& key) {
-  try {
+  Guarded(L"RecordFile.SearchRecordFile", [&] {
     const std::optional<std::string> bytes = platform_.files.ReadFile(path);
     if (!bytes) return;
     const std::optional<XmlElement> root = platform_.xml.Parse(*bytes);
     if (!root) return;
     const std::wstring lowerKey = platform_.text.Lower(key);
     for (std::size_t i = 0; i < root->children.size() && i < kTopLevelLimit; ++i) SearchItem(root->children[i], lowerKey);
-  } catch (...) {
-  }
+  });
 }
 
 void RecordFile::SearchItem(const XmlElement& element, const std::wstring& lowerKey) {

@@ -27,13 +27,13 @@ std::wstring Piece(const std::wstring& text, std::size_t from, std::size_t count
 
 RecordLibrary::RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents,
                              window::MainWindowState& state, window::MainWindowLayout& layout,
-                             settings::SettingsStore& store, RecordLibraryServices services)
+                             settings::SettingsStore& store, RecordLibraryHost& host)
     : platform_(platform),
       documents_(documents),
       state_(state),
       layout_(layout),
       store_(store),
-      services_(std::move(services)) {}
+      host_(host) {}
 
 std::wstring RecordLibrary::RecordDateText(const platform::LocalDateTime& date) {
   // English month names: the list's sort key knows only these, and they
@@ -130,13 +130,13 @@ void RecordLibrary::OpenSelectedRecord() {
     return;
   }
   documents_.TVDocs().BeginUpdate();
-  Guarded([&] {
+  Guarded(L"RecordLibrary.OpenSelectedRecord", [&] {
     if (HasSelection()) {
       state_.CurrentRecordPath = SelectedRecordPath();
       layout_.statusPanels[0].text = L"   File Name :" + state_.CurrentRecordPath + L" selected.";
       layout_.statusPanels[1].text = L" Location :" + store_.RecordFolder();
       documents_.Clear();
-      services_.loadRecord(state_.CurrentRecordPath);
+      host_.LoadRecord(state_.CurrentRecordPath);
     }
     platform_.pump.ProcessMessages();
     RestoreTreeState(TreeStatePathOf(state_.CurrentRecordPath));
@@ -145,7 +145,7 @@ void RecordLibrary::OpenSelectedRecord() {
   documents_.TVDocs().EndUpdate();
   layout_.progressPanelVisible = false;
   state_.LoadingFlag = false;
-  if (services_.render) services_.render();
+  host_.Render();
 }
 
 void RecordLibrary::SaveCurrentTree() {
@@ -170,16 +170,16 @@ void RecordLibrary::SaveCurrentTree() {
 }
 
 void RecordLibrary::WriteAndRefresh(const std::wstring& recordPath) {
-  Guarded([&] {
+  Guarded(L"RecordLibrary.WriteAndRefresh", [&] {
     // The state file follows only a record that was written.
-    if (!services_.writeRecord(recordPath)) return;
+    if (!host_.WriteRecord(recordPath)) return;
     SaveTreeState(TreeStatePathOf(recordPath));
     RefreshRecordList();
   });
 }
 
 void RecordLibrary::SaveIntoSelectedRecord() {
-  Guarded([&] {
+  Guarded(L"RecordLibrary.SaveIntoSelectedRecord", [&] {
     if (layout_.recordList.empty()) SaveCurrentTree();
     if (HasSelection()) WriteAndRefresh(SelectedRecordPath());
   });
@@ -193,7 +193,7 @@ void RecordLibrary::SaveAndRefresh() {
   SelectCurrentRecord();
   platform_.pump.ProcessMessages();
   documents_.Host().ShowHint(L"Finish.");
-  if (services_.render) services_.render();
+  host_.Render();
 }
 
 void RecordLibrary::SaveTreeState(const std::wstring& statePath) {
@@ -208,7 +208,7 @@ void RecordLibrary::SaveTreeState(const std::wstring& statePath) {
 }
 
 void RecordLibrary::RestoreTreeState(const std::wstring& statePath) {
-  Guarded([&] {
+  Guarded(L"RecordLibrary.RestoreTreeState", [&] {
     auto bytes = platform_.files.ReadFile(statePath);
     if (!bytes) return;
     std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text);

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <string>
 
 #include "window/MainWindowLayout.h"
@@ -14,14 +13,16 @@ inline constexpr const wchar_t* RecordExtension = L".revisto";
 inline constexpr const wchar_t* TreeStateExtension = L".revistotreesel";
 inline constexpr const wchar_t* RecentFoldersRecordName = L"Recent Folders";
 
-// What the library needs of the record file and of the window.
-struct RecordLibraryServices {
+// What the library needs of the main window, which holds the record file.
+class RecordLibraryHost {
+ public:
+  virtual ~RecordLibraryHost() = default;
   // Writes the All tree to a record file; false when nothing was written.
-  std::function<bool(const std::wstring& path)> writeRecord;
+  virtual bool WriteRecord(const std::wstring& path) = 0;
   // Empties the table and fills the trees from a record file.
-  std::function<void(const std::wstring& path)> loadRecord;
+  virtual void LoadRecord(const std::wstring& path) = 0;
   // Draws the window's layout again.
-  std::function<void()> render;
+  virtual void Render() = 0;
 };
 
 // The folder of record files and the window's list of them (LbRECs): new
@@ -31,7 +32,7 @@ struct RecordLibraryServices {
 class RecordLibrary {
  public:
   RecordLibrary(const platform::Platform& platform, tree::DocumentTree& documents, window::MainWindowState& state,
-                window::MainWindowLayout& layout, settings::SettingsStore& store, RecordLibraryServices services);
+                window::MainWindowLayout& layout, settings::SettingsStore& store, RecordLibraryHost& host);
 
   // A record path that does not exist yet: "mmm dd,yyyy_%.3d.revisto" in the
   // record folder; "" when the folder cannot be created.
@@ -65,7 +66,7 @@ class RecordLibrary {
   window::MainWindowState& state_;
   window::MainWindowLayout& layout_;
   settings::SettingsStore& store_;
-  RecordLibraryServices services_;
+  RecordLibraryHost& host_;
 };
 
 }  // namespace kalvora::records

@@ -24,7 +24,7 @@ std::wstring ExtractProgramPath(const std::wstring& commandLine) {
 
 std::wstring GetProgramPath(const ResolutionServices& services, const std::wstring& commandLine) {
   const std::wstring lower = services.text.Lower(commandLine);
-  if (lower.rfind(L"http:", 0) == 0 || lower.rfind(L"https:", 0) == 0) return commandLine;
+  if (lower.starts_with(L"http:") || lower.starts_with(L"https:")) return commandLine;
   return ExtractProgramPath(ExpandEnvToken(services, commandLine));
 }
 

@@ -1,6 +1,8 @@
 #include "settings/SettingsStore.h"
 
+#include "common/Guarded.h"
 #include "common/WideText.h"
+#include "settings/SettingsKeys.h"
 
 namespace kalvora::settings {
 
@@ -25,30 +27,17 @@ SettingsStore::SettingsStore(platform::Platform& platform, SettingsFile& user, S
       integration_(integration) {}
 
 void SettingsStore::LoadSettings() {
-  try {
+  // The folder is still used; saving into it will fail later, not the start.
+  Guarded(L"SettingsStore.LoadSettings.CreateDataFolder", [&] {
     if (!platform_.files.DirectoryExists(userDataFolder_)) platform_.files.CreateDirectoryTree(userDataFolder_);
-  } catch (...) {
-    // The folder is still used; saving into it will fail later, not the start.
-  }
+  });
   dialog_.EdtRecordPath = user_.ReadString(D, L"EdtRECPath", userDataFolder_);
   window_.StartupRecordIndex = user_.ReadInteger(D, L"RECIndWhenStartup", -1);
   if (window_.StartupRecordIndex < -1) window_.StartupRecordIndex = -1;
   dialog_.CbRunWhenWS = integration_.IsStartWithWindows();
-  dialog_.Alwaysontop1 = user_.ReadBool(D, L"Alwaysontop1", false);
+  ReadFields<TFrmMySettings>(user_, D, SettingsDialogFields, dialog_);
   const int textSize = user_.ReadInteger(D, L"curTextSize", 9);
   window_.TextSize = IsUsableTextSize(textSize) ? textSize : 9;
-  dialog_.CbWebpage = user_.ReadBool(D, L"CbWebpage", false);
-  dialog_.CbRecrodRecentDocument = user_.ReadBool(D, L"CbRecrodRecentDocument", true);
-  dialog_.tbRecRecentDoc.SetPosition(user_.ReadInteger(D, L"tbRecRecentDoc", dialog_.tbRecRecentDoc.Max()));
-  dialog_.CbFilterPCStart = user_.ReadBool(D, L"CbFilterPCStart", true);
-  dialog_.cbDisplayPCStartFilterList = user_.ReadBool(D, L"cbDisplayPCStartFilterList", false);
-  const int recordType = user_.ReadInteger(D, L"RgRecordType", 0);
-  dialog_.RgRecordType = (recordType == 0 || recordType == 1) ? recordType : 0;
-  dialog_.CbShowSettingsWhenRecord = user_.ReadBool(D, L"CbShowSettingsWhenRecord", true);
-  dialog_.CbShowSettingsWhenReplay = user_.ReadBool(D, L"CbShowSettingsWhenReplay", true);
-  dialog_.CbShowSettingsWhenRecordSmart = user_.ReadBool(D, L"CbShowSettingsWhenRecordSmart", true);
-  dialog_.RbReplayAllChildDoc = user_.ReadBool(D, L"RbReplayAllChildDoc", false);
-  dialog_.cbRunAsAdmin = user_.ReadBool(D, L"runasadmin", true);
   window_.tbRecordInterval.SetPosition(user_.ReadInteger(D, L"tbRecordInterval", 7));
   if (window_.tbRecordInterval.Position() < 3) window_.tbRecordInterval.SetPosition(3);
   dialog_.tbRecordInterval.SetPosition(window_.tbRecordInterval.Position());
@@ -57,30 +46,16 @@ void SettingsStore::LoadSettings() {
 void SettingsStore::SaveSettings() {
   user_.WriteString(D, L"EdtRECPath", dialog_.EdtRecordPath);
   user_.WriteInteger(D, L"RECIndWhenStartup", window_.StartupRecordIndex);
-  user_.WriteBool(D, L"CbRunWhenWS", dialog_.CbRunWhenWS);
-  user_.WriteBool(D, L"Alwaysontop1", dialog_.Alwaysontop1);
-  user_.WriteBool(D, L"CbWebpage", dialog_.CbWebpage);
-  user_.WriteBool(D, L"CbRecrodRecentDocument", dialog_.CbRecrodRecentDocument);
-  user_.WriteInteger(D, L"tbRecRecentDoc", dialog_.tbRecRecentDoc.Position());
-  user_.WriteBool(D, L"CbFilterPCStart", dialog_.CbFilterPCStart);
-  user_.WriteBool(D, L"cbDisplayPCStartFilterList", dialog_.cbDisplayPCStartFilterList);
-  user_.WriteInteger(D, L"RgRecordType", dialog_.RgRecordType);
-  user_.WriteBool(D, L"CbShowSettingsWhenRecord", dialog_.CbShowSettingsWhenRecord);
-  user_.WriteBool(D, L"CbShowSettingsWhenReplay", dialog_.CbShowSettingsWhenReplay);
-  user_.WriteBool(D, L"CbShowSettingsWhenRecordSmart", dialog_.CbShowSettingsWhenRecordSmart);
-  user_.WriteBool(D, L"RbReplayAllChildDoc", dialog_.RbReplayAllChildDoc);
-  user_.WriteBool(D, L"runasadmin", dialog_.cbRunAsAdmin);
+  WriteFields<TFrmMySettings>(user_, D, SettingsDialogFields, dialog_);
   window_.tbRecordInterval.SetPosition(dialog_.tbRecordInterval.Position());
   user_.WriteInteger(D, L"tbRecordInterval", window_.tbRecordInterval.Position());
   integration_.ApplySettings();
 }
 
 void SettingsStore::LoadSmartFolderSettings(bool showDialog, platform::WindowHandle owner) {
-  try {
-    smart_.CbNotShowAgain = user_.ReadBool(D, L"CbNotShowAgain", false);
-    smart_.CbRealTimeRecFolder = user_.ReadBool(D, L"CbRealTimeRecFolder", true);
-    smart_.CbRefreshRecentFolder = user_.ReadBool(D, L"CbRefreshRecentFolder", true);
-    smart_.TrackBarRefreshRecentFolder.SetPosition(user_.ReadInteger(D, L"TrackBarRefreshRecentFolder", 10));
+  // The dialog is a convenience; a failure here must not stop the program.
+  Guarded(L"SettingsStore.LoadSmartFolderSettings", [&] {
+    ReadFields<TFrmSmartFolderSetting>(user_, D, SmartFolderFields, smart_);
     auto applyTimer = [this] {
       integration_.ApplyRefreshTimer(static_cast<unsigned>(smart_.TrackBarRefreshRecentFolder.Position()) * 1000u,
                                      smart_.CbRealTimeRecFolder);
@@ -91,13 +66,8 @@ void SettingsStore::LoadSmartFolderSettings(bool showDialog, platform::WindowHan
     }
     if (!platform_.dialogs.ShowModal(owner, smart_)) return;
     applyTimer();
-    user_.WriteBool(D, L"CbNotShowAgain", smart_.CbNotShowAgain);
-    user_.WriteBool(D, L"CbRealTimeRecFolder", smart_.CbRealTimeRecFolder);
-    user_.WriteBool(D, L"CbRefreshRecentFolder", smart_.CbRefreshRecentFolder);
-    user_.WriteInteger(D, L"TrackBarRefreshRecentFolder", smart_.TrackBarRefreshRecentFolder.Position());
-  } catch (...) {
-    // The dialog is a convenience; a failure here must not stop the program.
-  }
+    WriteFields<TFrmSmartFolderSetting>(user_, D, SmartFolderFields, smart_);
+  });
 }
 
 void SettingsStore::SaveWindowState(bool isNormalState, const WindowGeometry& geometry, int recordListIndex) {
@@ -143,7 +113,7 @@ bool SettingsStore::ReadAlwaysRunAsAdmin() const { return shared_.ReadBool(D, L"
 std::wstring NormalizeRecordFolder(const std::wstring& typed) {
   std::wstring folder = text::Trim(typed);
   if (folder.empty()) return folder;
-  if (folder.rfind(L"\\\\", 0) == 0) {
+  if (folder.starts_with(L"\\\\")) {
     // A network folder keeps its leading pair; it still needs its trailing
     // separator, or record names would run into the share name.
     if (folder.back() != L'\\') folder += L'\\';

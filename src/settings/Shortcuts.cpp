@@ -1,5 +1,7 @@
 #include "settings/Shortcuts.h"
 
+#include "common/Guarded.h"
+
 namespace kalvora::settings {
 namespace {
 
@@ -31,25 +33,21 @@ bool CreateShortcut(platform::ShellLinks& links, const std::wstring& target, con
                     const std::wstring& folder) {
   // Without a folder the name alone would land in the current folder or at a drive's root.
   if (folder.empty()) return false;
-  try {
+  return GuardedOr(L"Shortcuts.CreateShortcut", false, [&] {
     const std::wstring linkPath = InFolder(folder, SanitizeShortcutName(name) + L".lnk");
     return !platform::Failed(links.Write(linkPath, target, FolderOfPath(target)));
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 bool CreateShortcutInSpecialFolder(platform::Platform& platform, platform::SpecialFolder folder,
                                    const std::wstring& name, const std::wstring& target) {
-  try {
+  return GuardedOr(L"Shortcuts.CreateShortcutInSpecialFolder", false, [&] {
     const std::wstring folderPath = SpecialFolderPath(platform.folders, folder);
     if (folderPath.empty()) return false;
     const std::wstring linkPath = InFolder(folderPath, name + L".lnk");
     if (platform.files.FileExists(linkPath)) return false;
     return !platform::Failed(platform.links.Write(linkPath, target, FolderOfPath(target)));
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 bool EnsureSendToShortcut(platform::Platform& platform, const std::wstring& programFile) {

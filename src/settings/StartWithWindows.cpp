@@ -1,5 +1,6 @@
 #include "settings/StartWithWindows.h"
 
+#include "common/Guarded.h"
 #include "common/WideText.h"
 
 namespace kalvora::settings {
@@ -15,22 +16,19 @@ std::wstring StartWithWindowsCommandLine(const std::wstring& programFolder, cons
 }
 
 bool IsStartWithWindows(platform::Registry& registry, const std::wstring& valueName) {
-  try {
+  // A value of another type, say, reads as not set.
+  return GuardedOr(L"StartWithWindows.IsStartWithWindows", false, [&] {
     const auto data = registry.ReadString(StartWithWindowsRunKey(), valueName);
     return data && !text::Trim(*data).empty();
-  } catch (...) {
-    return false;  // a value of another type, say
-  }
+  });
 }
 
 bool SetStartWithWindows(platform::Registry& registry, const std::wstring& valueName,
                          const std::wstring& commandLine, bool enable) {
-  try {
+  return GuardedOr(L"StartWithWindows.SetStartWithWindows", false, [&] {
     return enable ? registry.WriteString(StartWithWindowsRunKey(), valueName, commandLine)
                   : registry.DeleteValue(StartWithWindowsRunKey(), valueName);
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 void ApplyStartWithWindows(platform::Registry& registry, const std::wstring& valueName,

@@ -1,6 +1,7 @@
 // The entries through which items from outside reach the tree, and the
 // grouping of documents under the programs that open them.
 #include "resolve/FileAssociations.h"
+#include "common/Guarded.h"
 #include "common/PathText.h"
 #include "resolve/ProgramPaths.h"
 #include "resolve/ShortcutResolution.h"
@@ -15,7 +16,7 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
   host_.AdvanceGauge();
   host_.PumpMessages();
   // Nothing here reaches the user: an item that cannot be classified is dropped.
-  try {
+  return GuardedOr(L"DocumentTree.AddItem", false, [&] {
     path = text::Trim(resolve::ResolveShortcut(resolution_, text::ReplaceAll(path, L"%20", L" ")));
     const std::wstring app = Fold(resolve::GetAssociatedApplication(resolution_, path));
     const std::wstring lower = Fold(path);
@@ -75,9 +76,8 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
       title = text::FileName(path);
     }
     AddNewFileNameToDocTree(path, title);
-  } catch (...) {
-  }
-  return false;
+    return false;
+  });
 }
 
 void DocumentTree::NoteAddedPath(const std::wstring&, const std::wstring&) {
@@ -110,18 +110,14 @@ void DocumentTree::AttachDocToApp(const std::wstring& docPath, const std::wstrin
   }
   if (lastLookedAt >= 0) GetDocPath(lastLookedAt);  // the hint shows the last path looked at
   if (match == NoNode) return;  // the entry stays without a node
-  const NodeId child = all_.AddChild(match, docName);
-  all_.SetImages(child, image);
-  all_.MutableNode(child).data.DocIndex = index;
+  all_.AddChild(match, docName, image, index);
 }
 
 bool DocumentTree::AddToRecentList(const std::wstring& path) {
-  try {
+  return GuardedOr(L"DocumentTree.AddToRecentList", false, [&] {
     if (recent_.ContainsFolded(Fold(path))) return false;
     return recent_.Add(path);
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 }  // namespace kalvora::tree

@@ -1,5 +1,7 @@
 #include "tree/FileSearch.h"
 
+#include "common/Guarded.h"
+
 namespace kalvora::tree {
 namespace {
 
@@ -81,12 +83,11 @@ ProgramFileSearch::ProgramFileSearch(platform::FileSystem& files, platform::Mess
 }
 
 void ProgramFileSearch::RunFileSearch(const std::wstring& folder) {
-  try {
+  // A failed search leaves what the lists hold.
+  Guarded(L"ProgramFileSearch.RunFileSearch", [&] {
     search_.SetSearchFile(folder + L"*.*");
     search_.Execute();
-  } catch (...) {
-    // A failed search leaves what the lists hold.
-  }
+  });
 }
 
 }  // namespace kalvora::tree

@@ -1,5 +1,6 @@
 // Classifying one item and placing it in the four trees.
 #include "resolve/FileAssociations.h"
+#include "common/Guarded.h"
 #include "common/PathText.h"
 #include "resolve/ShortcutResolution.h"
 #include "common/WideText.h"
@@ -10,13 +11,18 @@
 namespace kalvora::tree {
 namespace {
 
-bool StartsWith(const std::wstring& text, const std::wstring& head) { return text.rfind(head, 0) == 0; }
 
 // URL and mixed separators become backslashes, longest runs first.
 std::wstring Backslashed(std::wstring path) {
   path = text::ReplaceAll(path, L"///", L"\\");
   path = text::ReplaceAll(path, L"//", L"\\");
   return text::ReplaceAll(path, L"/", L"\\");
+}
+
+// A folder's path as its entry keeps it: without a leading "file:///", with
+// backslashes only. lower is the path lowercased.
+std::wstring StoredFolderPath(const std::wstring& path, const std::wstring& lower) {
+  return Backslashed(lower.starts_with(L"file:///") ? path.substr(8) : path);
 }
 
 std::wstring From(const std::wstring& text, std::size_t index) {
@@ -53,7 +59,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
                                  bool isApplication) {
   // One guard for the whole insertion: a failure ends this item, and what
   // was made before it stays.
-  try {
+  Guarded(L"DocumentTree.InsertDocNode", [&] {
     path = text::Trim(path);
     title = text::Trim(title);
     if (path.empty()) return;
@@ -73,7 +79,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
       kind = DocTypeFolder;
     else if (isApplication)
       kind = DocTypeApplication;
-    else if (StartsWith(lower, L"http://") || StartsWith(lower, L"https://"))
+    else if (lower.starts_with(L"http://") || lower.starts_with(L"https://"))
       kind = DocTypeWebPage;
     else
       kind = DocTypeApplication;
@@ -88,8 +94,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
 
     TMyDoc entry;
     if (kind == DocTypeFolder) {
-      std::wstring converted = StartsWith(lower, L"file:///") ? path.substr(8) : path;
-      entry.path = Backslashed(converted);
+      entry.path = StoredFolderPath(path, lower);
       entry.title = title.empty() ? entry.path : title;
     } else {
       entry.path = path;
@@ -105,25 +110,17 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     if (newGroup) {
       std::wstring groupText = isApplication ? title : (group.size() >= 4 ? group : title);
       int image = isApplication ? GetFileIconIndex(path, title) : paths_.GetPathIconIndex(groupText);
-      allRoot = all_.AddFirstRoot(groupText);
       if (kind == DocTypeFolder) {
-        pathRoot = path_.AddFirstRoot(groupText);
-        path_.SetImages(pathRoot, 0);
-        path_.MutableNode(pathRoot).data.DocIndex = n;
+        pathRoot = path_.AddFirstRoot(groupText, 0, n);
         image = 0;
       } else if (kind == DocTypeApplication) {
-        appRoot = app_.AddFirstRoot(groupText);
-        app_.SetImages(appRoot, image);
-        app_.MutableNode(appRoot).data.DocIndex = n;
+        appRoot = app_.AddFirstRoot(groupText, image, n);
       } else {
         host_.ShowWebPageTab();
-        webRoot = web_.AddFirstRoot(groupText);
-        web_.SetImages(webRoot, 1);
-        web_.MutableNode(webRoot).data.DocIndex = n;
+        webRoot = web_.AddFirstRoot(groupText, 1, n);
         image = 1;
       }
-      all_.SetImages(allRoot, image);
-      all_.MutableNode(allRoot).data.DocIndex = n;
+      allRoot = all_.AddFirstRoot(groupText, image, n);
     } else {
       allRoot = all_.FindFirstByText(group);
       webRoot = web_.FindFirstByText(group);
@@ -173,47 +170,39 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     if (childText.empty()) return;
 
     const bool web = kind == DocTypeWebPage;
-    const NodeId allChild = all_.AddChild(allRoot, web ? title : childText);
-    all_.SetImages(allChild, web ? 1 : kind == DocTypeFolder ? 0 : paths_.GetPathIconIndex(childText));
-    all_.MutableNode(allChild).data.DocIndex = childIndex;
+    const int childImage = web ? 1 : kind == DocTypeFolder ? 0 : paths_.GetPathIconIndex(childText);
+    all_.AddChild(allRoot, web ? title : childText, childImage, childIndex);
     if (web) {
       // The host may have its group from an address of another scheme, so
       // this can be the first page the "Web Page" tree gets.
       host_.ShowWebPageTab();
-      const NodeId webChild = web_.AddChild(webRoot, title);
-      web_.SetImages(webChild, 1);
-      web_.MutableNode(webChild).data.DocIndex = childIndex;
+      web_.AddChild(webRoot, title, 1, childIndex);
     } else if (kind == DocTypeFolder) {
-      const NodeId pathChild = path_.AddChild(pathRoot, childText);
-      path_.SetImages(pathChild, 0);
-      path_.MutableNode(pathChild).data.DocIndex = childIndex;
+      path_.AddChild(pathRoot, childText, 0, childIndex);
     }
-  } catch (...) {
-  }
+  });
 }
 
 bool DocumentTree::IsDuplicateDoc(const std::wstring& path, const std::wstring& title) {
-  try {
+  return GuardedOr(L"DocumentTree.IsDuplicateDoc", false, [&] {
     std::wstring text = title, place = path;
     // Shell places are inserted every time.
     if (places::OpenNamedLocation(platform_, text, place, /*perform=*/false) == places::kNamedLocation) return false;
     std::wstring key = path;
     if (const std::size_t at = Lower(key).find(L"file:///"); at != std::wstring::npos)
       key = text::ReplaceAll(From(key, at + 8), L"/", L"\\");
-    return docs_.HasFoldedPath(Fold(key));
-  } catch (...) {
-    return false;
-  }
+    if (docs_.HasFoldedPath(Fold(key))) return true;
+    // The same folder spelled with other slashes is the entry stored before.
+    return paths_.IsFolderLikePath(path) && docs_.HasFoldedPath(Fold(StoredFolderPath(path, Lower(path))));
+  });
 }
 
 bool DocumentTree::GroupExists(const std::wstring& groupKey) {
-  try {
+  return GuardedOr(L"DocumentTree.GroupExists", false, [&] {
     const std::wstring key = Fold(groupKey);
     if (docs_.HasFoldedGroupKey(key) || docs_.HasFoldedGroupKey(key + L"\\")) return true;
     return !key.empty() && key.back() == L'\\' && docs_.HasFoldedGroupKey(key.substr(0, key.size() - 1));
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 void DocumentTree::AttachRecentDocsToApp(NodeId allNode, NodeId appNode, const std::wstring& title,
@@ -243,12 +232,8 @@ void DocumentTree::AttachRecentDocsToApp(NodeId allNode, NodeId appNode, const s
     doc.title = name;
     doc.expanded = true;
     const int index = docs_.Append(doc);
-    const NodeId allChild = all_.AddChild(allNode, name);
-    all_.SetImages(allChild, image);
-    all_.MutableNode(allChild).data.DocIndex = index;
-    const NodeId appChild = app_.AddChild(appNode, name);
-    app_.SetImages(appChild, image);
-    app_.MutableNode(appChild).data.DocIndex = index;
+    all_.AddChild(allNode, name, image, index);
+    app_.AddChild(appNode, name, image, index);
   }
 }
 

@@ -12,7 +12,6 @@ namespace kalvora::tree {
 
 namespace {
 
-bool StartsWith(const std::wstring& text, const std::wstring& head) { return text.rfind(head, 0) == 0; }
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
 std::wstring ReplaceAll(std::wstring text, const std::wstring& from, const std::wstring& to) {
@@ -37,7 +36,7 @@ std::wstring From(const std::wstring& text, std::size_t index) {
 // "C:" for a drive path, "\\server\share" for a UNC path, else "".
 std::wstring DrivePart(const std::wstring& path) {
   if (path.size() >= 2 && path[1] == L':') return path.substr(0, 2);
-  if (!StartsWith(path, L"\\\\")) return L"";
+  if (!path.starts_with(L"\\\\")) return L"";
   const std::size_t serverEnd = path.find(L'\\', 2);
   if (serverEnd == std::wstring::npos) return path;
   return path.substr(0, path.find(L'\\', serverEnd + 1));
@@ -120,7 +119,7 @@ bool PathTests::IsExcludedPath(const std::wstring& path) {
 
 bool PathTests::IsFolderLikePath(const std::wstring& path) {
   if (WideFileExists(path) || IsWebAddress(path)) return false;
-  if (StartsWith(platform_.text.Lower(path), L"file:///") || StartsWith(path, L"\\\\")) return true;
+  if (platform_.text.Lower(path).starts_with(L"file:///") || path.starts_with(L"\\\\")) return true;
   const std::wstring upper = platform_.text.Upper(text::Trim(path));
   return upper.size() >= 2 && upper[0] >= L'A' && upper[0] <= L'Z' && upper[1] == L':';
 }
@@ -133,12 +132,12 @@ std::wstring PathTests::GetGroupKey(const std::wstring& rawPath) {
   const bool haveDocuments = !documentsLower_.empty();
 
   if (Contains(lower, L"file:///")) {
-    if (haveDocuments && StartsWith(lower, L"file:///" + documentsLower_)) return documents_;
+    if (haveDocuments && lower.starts_with(L"file:///" + documentsLower_)) return documents_;
     const std::wstring rest = Backslashed(From(path, 11));
     return DrivePart(From(path, 8)) + L"\\" + BeforeFirst(rest, L'\\');
   }
-  if (StartsWith(path, L"\\\\")) return path;
-  if (haveDocuments && StartsWith(lower, documentsLower_)) return documents_;
+  if (path.starts_with(L"\\\\")) return path;
+  if (haveDocuments && lower.starts_with(documentsLower_)) return documents_;
   if (const std::size_t scheme = path.find(L"://"); scheme != std::wstring::npos)
     return BeforeFirst(path.substr(scheme + 3), L'/');
   if (!Contains(path, L"\\") && !Contains(path, L"/")) return path;
@@ -154,7 +153,7 @@ std::wstring PathTests::GetDisplayName(const std::wstring& path) {
     return dot == std::wstring::npos ? name : name.substr(0, dot);
   }
   std::wstring folder = path;
-  if (StartsWith(platform_.text.Lower(folder), L"file:///")) {
+  if (platform_.text.Lower(folder).starts_with(L"file:///")) {
     folder = ReplaceAll(folder.substr(8), L"%20", L" ");
     folder = ReplaceAll(std::move(folder), L"/", L"\\");
   }

@@ -66,6 +66,27 @@ NodeId TreeModel::AddChild(NodeId parent, const std::wstring& text) {
   return id;
 }
 
+NodeId TreeModel::NewEntryNode(NodeId parent, const std::wstring& text, int image, int docIndex) {
+  const NodeId id = NewNode(parent, text);
+  TreeNode& node = MutableNode(id);
+  node.imageIndex = image;
+  node.selectedIndex = image;
+  node.data.DocIndex = docIndex;
+  return id;
+}
+
+NodeId TreeModel::AddFirstRoot(const std::wstring& text, int image, int docIndex) {
+  const NodeId id = NewEntryNode(NoNode, text, image, docIndex);
+  Place(roots_, id, true);
+  return id;
+}
+
+NodeId TreeModel::AddChild(NodeId parent, const std::wstring& text, int image, int docIndex) {
+  const NodeId id = NewEntryNode(parent, text, image, docIndex);
+  Place(parent == NoNode ? roots_ : MutableNode(parent).children, id, false);
+  return id;
+}
+
 std::size_t TreeModel::IndexOf(NodeId node) const {
   const auto& siblings = Children(Node(node).parent);
   return static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), node) - siblings.begin());

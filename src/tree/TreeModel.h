@@ -65,6 +65,10 @@ class TreeModel {
   // Appends a child as the last child of parent, or as the last root when
   // parent is NoNode (or at its sorted place).
   NodeId AddChild(NodeId parent, const std::wstring& text);
+  // The same, for a node that shows an entry: its image (and selected image)
+  // and its DocIndex are set before any observer sees it.
+  NodeId AddFirstRoot(const std::wstring& text, int image, int docIndex);
+  NodeId AddChild(NodeId parent, const std::wstring& text, int image, int docIndex);
   // Removes the node with everything below it.
   void Remove(NodeId node);
   void Clear();
@@ -102,6 +106,7 @@ class TreeModel {
 
  private:
   NodeId NewNode(NodeId parent, const std::wstring& text);
+  NodeId NewEntryNode(NodeId parent, const std::wstring& text, int image, int docIndex);
   void Place(std::vector<NodeId>& siblings, NodeId node, bool first);
   void Forget(NodeId node);
   bool Precedes(NodeId a, NodeId b) const;  // a before b in depth-first order

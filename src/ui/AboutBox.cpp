@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "common/Guarded.h"
 #include "common/ProductConstants.h"
 #include "ui/DialogPlacement.h"
 #include "ui/DialogTemplate.h"
-#include "ui/ExceptionGuard.h"
 #include "ui/Fonts.h"
 #include "ui/ResourceIds.h"
 
@@ -50,7 +50,7 @@ void OpenLink(HWND dialog, const std::wstring& link) {
 }
 
 INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DiscardingExceptions<INT_PTR>(FALSE, [&]() -> INT_PTR {
+  return GuardedOr<INT_PTR>(L"AboutBox.DialogProc", FALSE, [&]() -> INT_PTR {
     auto* context = reinterpret_cast<AboutBoxContext*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
       case WM_INITDIALOG:

@@ -51,18 +51,14 @@ std::vector<ACCEL> ShortcutTable() {
 
 Accelerators::Accelerators() {
   std::vector<ACCEL> table = ShortcutTable();
-  table_ = ::CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
-}
-
-Accelerators::~Accelerators() {
-  if (table_) ::DestroyAcceleratorTable(table_);
+  table_.Attach(::CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
 bool Accelerators::Translate(HWND window, MSG& message) const {
   if (!table_ || !window) return false;
   if (message.hwnd != window && !::IsChild(window, message.hwnd)) return false;
   if (IsEditBox(::GetFocus()) && IsEditingKey(message)) return false;
-  return ::TranslateAcceleratorW(window, table_, &message) != 0;
+  return ::TranslateAcceleratorW(window, table_.Get(), &message) != 0;
 }
 
 }  // namespace kalvora::ui

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "platform/win32/Handles.h"
+
 namespace kalvora::ui {
 
 // One entry for every shortcut of every menu, hidden items included. A key
@@ -14,7 +16,6 @@ std::vector<ACCEL> ShortcutTable();
 class Accelerators {
  public:
   Accelerators();
-  ~Accelerators();
   Accelerators(const Accelerators&) = delete;
   Accelerators& operator=(const Accelerators&) = delete;
 
@@ -23,7 +24,7 @@ class Accelerators {
   bool Translate(HWND window, MSG& message) const;
 
  private:
-  HACCEL table_ = nullptr;
+  platform::win32::OwnedAcceleratorTable table_;
 };
 
 }  // namespace kalvora::ui

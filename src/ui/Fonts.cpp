@@ -4,26 +4,11 @@ namespace kalvora::ui {
 
 namespace {
 int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const platform::win32::OwnedWindowDc screen(::GetDC(nullptr), platform::win32::WindowDcTraits{nullptr});
+  const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
 }
 }  // namespace
-
-Font& Font::operator=(Font&& other) noexcept {
-  if (this != &other) {
-    Reset();
-    font_ = other.font_;
-    other.font_ = nullptr;
-  }
-  return *this;
-}
-
-void Font::Reset() {
-  if (font_) ::DeleteObject(font_);
-  font_ = nullptr;
-}
 
 int PointsToHeight(int points) { return -::MulDiv(points, ScreenDpi(), 72); }
 

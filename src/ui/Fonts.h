@@ -1,25 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace kalvora::ui {
 
 // Owns one GDI font.
-class Font {
- public:
-  Font() = default;
-  explicit Font(HFONT font) : font_(font) {}
-  ~Font() { Reset(); }
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
-  Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
-  Font& operator=(Font&& other) noexcept;
-
-  HFONT Get() const { return font_; }
-  void Reset();
-
- private:
-  HFONT font_ = nullptr;
-};
+using Font = platform::win32::OwnedFont;
 
 // The character height for a point size on the screen's resolution.
 int PointsToHeight(int points);

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
+#include "common/Guarded.h"
 #include "common/ProductConstants.h"
 #include "app/main/MenuDefinitions.h"
 #include "ui/ControlIds.h"
-#include "ui/ExceptionGuard.h"
 #include "ui/Menus.h"
 #include "ui/ResourceIds.h"
 
@@ -49,10 +49,7 @@ const window::MainWindowLayout& DefaultLayout() {
 
 MainWindow::MainWindow() = default;
 
-MainWindow::~MainWindow() {
-  Destroy();
-  if (menuBar_) ::DestroyMenu(menuBar_);
-}
+MainWindow::~MainWindow() { Destroy(); }
 
 bool MainWindow::Create() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -78,7 +75,7 @@ void MainWindow::CreateControls() {
   pages_.Create(window_, font_.Get());
   panels_.Create(window_, font_.Get());
   trace_.Create(window_, font_.Get());
-  menuBar_ = BuildMenuBar(app::MainMenu1(), DefaultLayout());
+  menuBar_.Attach(BuildMenuBar(app::MainMenu1(), DefaultLayout()));
 }
 
 platform::WindowHandle MainWindow::Handle() { return reinterpret_cast<platform::WindowHandle>(window_); }
@@ -98,8 +95,8 @@ void MainWindow::Render(const window::MainWindowLayout& layout) {
 }
 
 void MainWindow::RenderMenuBar(const window::MainWindowLayout& layout) {
-  UpdateChecks(menuBar_, app::MainMenu1(), layout);
-  HMENU wanted = layout.menuBarVisible ? menuBar_ : nullptr;
+  UpdateChecks(menuBar_.Get(), app::MainMenu1(), layout);
+  HMENU wanted = layout.menuBarVisible ? menuBar_.Get() : nullptr;
   if (::GetMenu(window_) != wanted) ::SetMenu(window_, wanted);  // resizes the client area; WM_SIZE follows
   else if (wanted) ::DrawMenuBar(window_);
 }
@@ -191,7 +188,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
   }
   // A message whose handling failed gets the system's default answer, not a bare 0.
   LRESULT result = 0;
-  const bool handled = DiscardingExceptions<bool>(false, [&] {
+  const bool handled = GuardedOr(L"MainWindow.HandleMessage", false, [&] {
     result = self->HandleMessage(message, wParam, lParam);
     return true;
   });
@@ -251,8 +248,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       // The trees stop following their models, which may go before the window object does.
       pages_.DetachTrees();
-      if (logic_) logic_->FormDestroy();
-      // The bar is released below, whether or not it is attached.
+      // Off the window, which would destroy it too: menuBar_ owns the bar, shown or not.
       ::SetMenu(window_, nullptr);
       ::PostQuitMessage(0);
       return 0;
@@ -300,9 +296,9 @@ void MainWindow::ShowContextMenu(HWND source, LPARAM screenPoint) {
     point = {box.left + ScaleForDpi(8), box.top + ScaleForDpi(8)};
   }
   const window::MainWindowLayout& layout = logic_ ? logic_->Layout() : DefaultLayout();
-  HMENU menu = BuildPopupMenu(pages_.IsTree(source) ? app::PmDocTree() : app::PmApp(), layout);
-  ::TrackPopupMenuEx(menu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, point.x, point.y, window_, nullptr);
-  ::DestroyMenu(menu);
+  const platform::win32::OwnedMenu menu(
+      BuildPopupMenu(pages_.IsTree(source) ? app::PmDocTree() : app::PmApp(), layout));
+  ::TrackPopupMenuEx(menu.Get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, point.x, point.y, window_, nullptr);
 }
 
 }  // namespace kalvora::ui

@@ -3,6 +3,7 @@
 
 #include "app/main/MainWindowView.h"
 #include "app/main/TRevistoWindow.h"
+#include "platform/win32/Handles.h"
 #include "ui/Accelerators.h"
 #include "ui/Fonts.h"
 #include "ui/SidePanels.h"
@@ -61,7 +62,8 @@ class MainWindow : public app::MainWindowView {
   SidePanels panels_;
   TraceMemo trace_;
   Accelerators accelerators_;
-  HMENU menuBar_ = nullptr;
+  // Taken off the window on WM_DESTROY, so that only this owner destroys it.
+  platform::win32::OwnedMenu menuBar_;
   bool showMaximized_ = false;
 };
 

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
+#include "common/Guarded.h"
 #include "ui/DialogPlacement.h"
 #include "ui/DialogTemplate.h"
-#include "ui/ExceptionGuard.h"
 
 namespace kalvora::ui {
 
@@ -85,7 +85,7 @@ void Finish(HWND dialog, bool confirmed) {
 }
 
 INT_PTR CALLBACK SmartFolderSettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DiscardingExceptions<INT_PTR>(FALSE, [&]() -> INT_PTR {
+  return GuardedOr<INT_PTR>(L"SmartFolderSettingsBox.DialogProc", FALSE, [&]() -> INT_PTR {
     switch (message) {
       case WM_INITDIALOG:
         ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/main/ProgramOperations.h"
 #include "app/main/TRevistoWindow.h"
+#include "common/Guarded.h"
 #include "ui/MainWindow.h"
 
 namespace kalvora::ui {
@@ -17,13 +17,12 @@ int RunMessageLoop(MainWindow& window) {
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) return WindowCreationFailed;
-    try {
-      if (window.TranslateShortcut(message)) continue;
+    // A failed command or timer step must not end the program.
+    Guarded(L"Win32MainWindowHost.RunMessageLoop", [&] {
+      if (window.TranslateShortcut(message)) return;
       ::TranslateMessage(&message);
       ::DispatchMessageW(&message);
-    } catch (...) {
-      // A failed command or timer step must not end the program.
-    }
+    });
   }
 }
 
@@ -49,10 +48,7 @@ int Win32MainWindowHost::Run(app::MainWindowContext& context, app::InstanceSlot&
   if (!window.Create()) return WindowCreationFailed;
   slot.SetOwnerWindow(window.Handle());
 
-  app::ProgramOperations operations(context.platform, context.platform.system.ProgramFilePath(),
-                                    context.userSettings);
-  app::TRevistoWindow logic(context, window, operations);
-  operations.Attach(&logic);
+  app::TRevistoWindow logic(context, window);
   AttachedLogic attached(window, logic);
   logic.FormCreate();
   if (!window.Hwnd()) return 0;  // closed while it was being set up

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "common/DeveloperLog.h"
 #include "common/ProductConstants.h"
 #include "app/entry/ProgramMain.h"
 #include "common/WideText.h"
@@ -42,10 +43,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return kalvora::app::ProgramMain(platform, host, handOff).exitCode;
   } catch (const kalvora::platform::SystemError& error) {
     // The system refused the instance slot; its own words say why.
+    kalvora::ReportCaughtException(L"WinMain.ProgramMain");
     return ReportStartFailure(error.what());
   } catch (const std::exception& error) {
+    kalvora::ReportCaughtException(L"WinMain.ProgramMain");
     return ReportStartFailure(error.what());
   } catch (...) {
+    kalvora::ReportCaughtException(L"WinMain.ProgramMain");
     return StartFailed;
   }
 }

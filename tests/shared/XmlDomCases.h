@@ -182,6 +182,23 @@ inline XmlElement LargeRecord(int groups, int itemsPerGroup) {
   return root;
 }
 
+// Elements "e" nested depth deep, the root counted, as a tree and as text.
+inline XmlElement Nested(int depth) {
+  XmlElement element{L"e", {}, {}};
+  for (int i = 1; i < depth; ++i) {
+    XmlElement parent{L"e", {}, {}};
+    parent.children.push_back(std::move(element));
+    element = std::move(parent);
+  }
+  return element;
+}
+inline std::string NestedText(int depth) {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "<e>";
+  for (int i = 0; i < depth; ++i) text += "</e>";
+  return text;
+}
+
 // The checks, run by each build against its own DOM.
 
 inline void CheckTwoLevelRecordSurvivesWriteAndRead(XmlDom& dom) {
@@ -250,6 +267,17 @@ inline void CheckLargeRecordSurvivesWriteAndRead(XmlDom& dom) {
   const auto bytes = dom.Serialize(record);
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(dom.Parse(*bytes), record);
+}
+
+// Reading stops at the depth writing stops at, so that whatever is read can
+// be saved again.
+inline void CheckNestingStopsAtTheSameDepthForReadingAndWriting(XmlDom& dom) {
+  const int limit = XmlDom::kMaxDepth;
+  EXPECT_EQ(dom.Parse(NestedText(limit)), Nested(limit));
+  EXPECT_TRUE(dom.Serialize(Nested(limit)).has_value());
+  EXPECT_EQ(dom.Parse(NestedText(limit + 1)), std::nullopt);
+  EXPECT_EQ(dom.Serialize(Nested(limit + 1)), std::nullopt);
+  EXPECT_EQ(dom.Parse(NestedText(100000)), std::nullopt);
 }
 
 }  // namespace xml_dom_cases

@@ -1,8 +1,10 @@
 // Files, folders and special folders on the real system.
 #include <gtest/gtest.h>
 
+#include "../shared/FileSystemCases.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ShellFolders.h"
+#include "support/ScratchPlaces.h"
 #include "support/TempFolder.h"
 
 using kalvora::platform::SpecialFolder;
@@ -68,6 +70,31 @@ TEST(Win32FileSystemTest, CreateDirectoryTreeFailsWhereNoFolderCanBe) {
     EXPECT_FALSE(files.DirectoryExists(path));
   }
   EXPECT_TRUE(files.FileExists(temp / L"plain.txt"));
+}
+
+// The cases the simulated file system answers alike, in a scratch folder.
+class Win32FileSystemCases : public ::testing::Test {
+ protected:
+  file_system_cases::Scratch Scratch() {
+    return {files, temp.Path(), unc.Path(), MissingDrive(),
+            [](const std::wstring& path, std::uint32_t attributes) {
+              ASSERT_TRUE(::SetFileAttributesW(path.c_str(), attributes)) << ::GetLastError();
+            },
+            UnderWine()};
+  }
+  TempFolder temp;
+  ScratchUncFolder unc;
+  Win32FileSystem files;
+};
+
+TEST_F(Win32FileSystemCases, CreateDirectoryTree) { file_system_cases::CheckCreateDirectoryTree(Scratch()); }
+TEST_F(Win32FileSystemCases, FindFilesMasks) { file_system_cases::CheckFindFilesMasks(Scratch()); }
+TEST_F(Win32FileSystemCases, FindFilesEntries) { file_system_cases::CheckFindFilesEntries(Scratch()); }
+TEST_F(Win32FileSystemCases, DotNamesAreNotHidden) { file_system_cases::CheckDotNamesAreNotHidden(Scratch()); }
+TEST_F(Win32FileSystemCases, WholeFileWrites) { file_system_cases::CheckWholeFileWrites(Scratch()); }
+TEST_F(Win32FileSystemCases, MoveFileOver) { file_system_cases::CheckMoveFileOver(Scratch()); }
+TEST_F(Win32FileSystemCases, ReadOnlyFilesAreNotRemoved) {
+  file_system_cases::CheckReadOnlyFilesAreNotRemoved(Scratch());
 }
 
 TEST(Win32ShellFoldersTest, SpecialFoldersAreExistingFoldersWithoutTrailingSeparator) {

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "../shared/RegistryCases.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemText.h"
+#include "support/ScratchPlaces.h"
 
 using kalvora::platform::RegistryKey;
 using kalvora::platform::RegistryRoot;
@@ -88,6 +90,40 @@ TEST(Win32RegistryViewTest, The32BitViewIsItsOwnPlace) {
   EXPECT_FALSE(registry.KeyExists(view64)) << "a 64-bit process does not see the 32-bit programs' keys";
   ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), KEY_WOW64_32KEY, 0);
   EXPECT_FALSE(registry.KeyExists(view32));
+}
+
+// The cases the simulated registry answers alike, on keys of this run.
+class Win32RegistryCases : public ::testing::Test {
+ protected:
+  registry_cases::Scratch Scratch() {
+    return {registry, scratch.Name(), scratch.Clsid(),
+            [](const RegistryKey& key, const std::wstring& name, std::uint32_t type, const std::string& bytes) {
+              const HKEY root = key.root == RegistryRoot::CurrentUser    ? HKEY_CURRENT_USER
+                                : key.root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE
+                                                                         : HKEY_CLASSES_ROOT;
+              const REGSAM view = key.view == RegistryView::Registry32 ? KEY_WOW64_32KEY : 0;
+              HKEY handle = nullptr;
+              ASSERT_EQ(::RegCreateKeyExW(root, key.path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr,
+                                          &handle, nullptr),
+                        ERROR_SUCCESS);
+              const LONG set = ::RegSetValueExW(handle, name.c_str(), 0, type,
+                                                reinterpret_cast<const BYTE*>(bytes.data()),
+                                                static_cast<DWORD>(bytes.size()));
+              ::RegCloseKey(handle);
+              ASSERT_EQ(set, ERROR_SUCCESS);
+            },
+            UnderWine()};
+  }
+  ScratchRegistry scratch;
+  Win32Registry registry;
+};
+
+TEST_F(Win32RegistryCases, ValueEnumeration) { registry_cases::CheckValueEnumeration(Scratch()); }
+TEST_F(Win32RegistryCases, ClassesRootMergesTheUsersClassesOverTheMachines) {
+  registry_cases::CheckClassesRootMergesTheUsersClassesOverTheMachines(Scratch());
+}
+TEST_F(Win32RegistryCases, The32BitViewAgainstThe64BitView) {
+  registry_cases::CheckThe32BitViewAgainstThe64BitView(Scratch());
 }
 
 TEST(Win32EnvironmentTest, ValuesOfSetAndUnsetVariables) {

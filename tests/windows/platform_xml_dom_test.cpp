@@ -57,6 +57,11 @@ TEST(Win32XmlDomTest, LargeRecordSurvivesWriteAndRead) {
   CheckLargeRecordSurvivesWriteAndRead(dom);
 }
 
+TEST(Win32XmlDomTest, NestingStopsAtTheSameDepthForReadingAndWriting) {
+  Win32XmlDom dom;
+  CheckNestingStopsAtTheSameDepthForReadingAndWriting(dom);
+}
+
 // The program's thread may have entered either kind of apartment before.
 TEST(Win32XmlDomTest, WorksOnThreadsThatAlreadyUseCom) {
   for (const DWORD model : {DWORD{COINIT_APARTMENTTHREADED}, DWORD{COINIT_MULTITHREADED}}) {

@@ -1,5 +1,6 @@
 #include "app/entry/DataFolders.h"
 
+#include "common/Guarded.h"
 #include "common/ProductConstants.h"
 
 namespace kalvora::app {
@@ -16,11 +17,10 @@ DataFolders DataFolders::Locate(platform::ShellFolders& folders) {
 
 void EnsureDataFolders(platform::FileSystem& files, const DataFolders& folders) {
   for (const auto* folder : {&folders.userData, &folders.sharedData}) {
-    try {
+    // A folder that cannot be made leaves the settings at their defaults.
+    Guarded(L"DataFolders.EnsureDataFolders", [&] {
       if (!files.DirectoryExists(*folder)) files.CreateDirectoryTree(*folder);
-    } catch (...) {
-      // A folder that cannot be made leaves the settings at their defaults.
-    }
+    });
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/entry/InstanceSlot.h"
 
+#include "common/Guarded.h"
 #include "common/WideText.h"
 
 namespace kalvora::app {
@@ -14,10 +15,9 @@ InstanceSlot::InstanceSlot(platform::SharedMemory& memory, platform::WindowManag
     : memory_(memory), windows_(windows) {}
 
 InstanceSlot::~InstanceSlot() {
-  try {
+  Guarded(L"InstanceSlot.ReleaseInstanceSlot", [&] {
     ReleaseInstanceSlot();
-  } catch (...) {
-  }
+  });
 }
 
 std::wstring InstanceSlot::SlotName(const std::wstring& programPath) {

@@ -5,14 +5,16 @@
 #include "app/main/WindowGeometry.h"
 #include "common/Guarded.h"
 #include "common/WideText.h"
+#include "settings/Shortcuts.h"
+#include "settings/StartWithWindows.h"
+#include "settings/TaskbarPin.h"
 #include "tree/StockImages.h"
 
 namespace kalvora::app {
 
-TRevistoWindow::TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations)
+TRevistoWindow::TRevistoWindow(MainWindowContext context, MainWindowView& view)
     : context_(std::move(context)),
       view_(view),
-      ops_(operations),
       store_(context_.platform, context_.userSettings, context_.sharedSettings, context_.folders.userData,
              settingsDialog_, smartFolderDialog_, windowSettings_, *this) {}
 
@@ -27,15 +29,11 @@ void TRevistoWindow::FormCreate() {
   documents_ = std::make_unique<tree::DocumentTree>(platform, context_.wow64, state_.MyDocumentsPath, *this,
                                                     tree::StockImagePresets());
   recordFile_ = std::make_unique<records::RecordFile>(platform, *documents_, *this, platform.system.ProgramFilePath());
-  records_ = std::make_unique<records::RecordLibrary>(
-      platform, *documents_, state_, layout_, store_,
-      records::RecordLibraryServices{[this](const std::wstring& path) { return recordFile_->WriteRecordFile(path); },
-                                     [this](const std::wstring& path) { recordFile_->LoadRecord(path); },
-                                     [this] { Render(); }});
+  records_ = std::make_unique<records::RecordLibrary>(platform, *documents_, state_, layout_, store_, *this);
   recentDocuments_ =
       std::make_unique<capture::RecentDocuments>(platform, *documents_, settingsDialog_, windowSettings_);
   recentFolders_ = std::make_unique<recent::RecentFolderRecorder>(state_, smartFolderDialog_, store_,
-                                                                  *recentDocuments_, openFolders_, *records_);
+                                                                  *recentDocuments_, *this, *records_);
   resolution_.emplace(resolve::ResolutionServices::From(platform));
   fileSearch_ = std::make_unique<tree::ProgramFileSearch>(platform.files, platform.pump);
   startMan_ = std::make_unique<capture::TWindowsStartMan>(*resolution_);
@@ -53,18 +51,21 @@ void TRevistoWindow::FormCreate() {
   layout_.applicationTitle = ProductName;
   context_.flags.ReplayAtStart = IsReplayAtStart(context_.commandLine);
 
-  Guarded([&] { ops_.RegisterDropTarget(); });
   platform.pump.ProcessMessages();
 
   ApplyWindowGeometry();
   SetMenuBar(store_.ReadMenuBar());
   SetStatusBar(store_.ReadStatusBar());
 
-  if (IsWindows7()) Guarded([&] { ops_.PinToTaskbarOnce(); });
-  Guarded([&] { store_.LoadSettings(); });
-  Guarded([&] { ApplySettings(); });
-  Guarded([&] { ops_.RefreshRecentFolders(); });
-  Guarded([&] { store_.LoadSmartFolderSettings(true, view_.Handle()); });
+  if (IsWindows7()) {
+    Guarded(L"TRevistoWindow.FormCreate.PinToTaskbarOnce",
+            [&] { settings::PinToTaskbarOnce(platform, context_.userSettings, ProductName); });
+  }
+  Guarded(L"TRevistoWindow.FormCreate.LoadSettings", [&] { store_.LoadSettings(); });
+  Guarded(L"TRevistoWindow.FormCreate.ApplySettings", [&] { ApplySettings(); });
+  RefreshRecentFolders();
+  Guarded(L"TRevistoWindow.FormCreate.LoadSmartFolderSettings",
+          [&] { store_.LoadSmartFolderSettings(true, view_.Handle()); });
 
   // The recently-open-folders layout.
   layout_.pages[window::PageAll].caption = window::RecentlyOpenFoldersCaption;
@@ -98,10 +99,11 @@ void TRevistoWindow::OnTimer(TimerId timer) {
       TimerFinishTimer();
       break;
     case TimerId::RecFolders:
-      Guarded([&] { ops_.RefreshRecentFolders(); });
+      RefreshRecentFolders();
       break;
     case TimerId::FolderShortcuts:
-      if (runningObjectMan_) Guarded([&] { runningObjectMan_->WriteFolderShortcuts(); });
+      if (runningObjectMan_)
+        Guarded(L"TRevistoWindow.OnTimer.WriteFolderShortcuts", [&] { runningObjectMan_->WriteFolderShortcuts(); });
       break;
   }
 }
@@ -113,43 +115,29 @@ void TRevistoWindow::TimerFirstRunTimer() {
   context_.platform.system.Sleep(3);
 
   const CommandLine& commandLine = context_.commandLine;
-  Guarded([&] {
-    if (IsWindows7()) ops_.EnsureSendToShortcut();
-    if (commandLine.LastTrimmed() == SwitchInstall) ops_.CheckForUpdate();
-  });
+  if (IsWindows7()) {
+    Guarded(L"TRevistoWindow.TimerFirstRunTimer.EnsureSendToShortcut", [&] {
+      settings::EnsureSendToShortcut(context_.platform, context_.platform.system.ProgramFilePath());
+    });
+  }
 
   if (layout_.recordList.empty()) {
+    // Items handed over at the first start go into a new record.
     const std::wstring first = commandLine.First();
-    if (!(first == SwitchInstall || first == SwitchRun || first.empty())) {
-      state_.NewRecordFlag = true;
-      Guarded([&] { ops_.RunCapture(); });
-    }
-    Guarded([&] { ops_.CommandLineIntake(); });
+    if (!(first == SwitchInstall || first == SwitchRun || first.empty())) state_.NewRecordFlag = true;
   } else if (windowSettings_.StartupRecordIndex == -1) {
-    Guarded([&] { ops_.RefreshRecentFolders(); });
-    Guarded([&] { ops_.CommandLineIntake(); });
+    RefreshRecentFolders();
   } else {
     const int storedIndex = store_.ReadRecordListIndex();
     if (context_.flags.ReplayAtStart) {
       SelectRecord(windowSettings_.StartupRecordIndex);
-      Guarded([&] { ops_.OpenSelectedRecord(); });
-      Guarded([&] { ops_.ReplayAll(); });
+      OpenSelectedRecord();
     }
     SelectRecord(storedIndex);
-    Guarded([&] { ops_.OpenSelectedRecord(); });
-    Guarded([&] { ops_.CommandLineIntake(); });
+    OpenSelectedRecord();
   }
 
-  switch (store_.ReadOpenWindowRequest()) {
-    case 3:
-      windowSettings_.cbSmartRecord = true;
-      break;
-    case 4:
-      Guarded([&] { ops_.OpenSettingsDialog(); });
-      break;
-    default:
-      break;
-  }
+  if (store_.ReadOpenWindowRequest() == 3) windowSettings_.cbSmartRecord = true;
   state_.StartupDone = true;
   state_.StartingFlag = false;
   Render();
@@ -170,14 +158,14 @@ void TRevistoWindow::TimerFinishTimer() {
 
 void TRevistoWindow::OnActivateApp(bool active) {
   if (!active || !state_.StartupDone) return;
-  Guarded([&] { ops_.RefreshRecentFolders(); });
+  RefreshRecentFolders();
   state_.Memo1.push_back(L"active rec");
 }
 
 void TRevistoWindow::OnExitSizeMove() { SaveWindowState(); }
 
 void TRevistoWindow::SaveWindowState() {
-  Guarded([&] {
+  Guarded(L"TRevistoWindow.SaveWindowState", [&] {
     const WindowPlacement placement = view_.GetPlacement();
     store_.SaveWindowState(placement.normal, placement.geometry, layout_.recordListIndex);
   });
@@ -187,10 +175,6 @@ bool TRevistoWindow::FormCloseQuery() {
   state_.StopFlag = true;
   SaveWindowState();
   return true;
-}
-
-void TRevistoWindow::FormDestroy() {
-  Guarded([&] { ops_.RevokeDropTarget(); });
 }
 
 void TRevistoWindow::SetMenuBar(bool shown) {
@@ -217,7 +201,7 @@ void TRevistoWindow::ArrangeTextSize(int size) {
   windowSettings_.TextSize = size;
   ApplyTextSize(size);
   store_.WriteTextSize(size);
-  Guarded([&] { ops_.OpenSelectedRecord(); });
+  OpenSelectedRecord();
 }
 
 void TRevistoWindow::OpenSmartFolderSettings() { store_.LoadSmartFolderSettings(false, view_.Handle()); }
@@ -260,7 +244,7 @@ void TRevistoWindow::OnCommand(Command command) {
       break;
     case Command::Refresh2:
     case Command::Refresh3:
-      Guarded([&] { ops_.RefreshRecentFolders(); });
+      RefreshRecentFolders();
       break;
     case Command::HelpContents:
       OpenHelp();
@@ -277,24 +261,26 @@ void TRevistoWindow::OnCommand(Command command) {
     case Command::SearchShortcut:
       layout_.searchChecked = true;
       layout_.searchPanelVisible = true;
-      Guarded([&] { ops_.SearchPanelToggled(true); });
       break;
-    case Command::BtnSSSearch: Guarded([&] { ops_.SearchRecords(); }); break;
     case Command::BtnStop: state_.StopFlag = true; break;
-    case Command::ReplayAll2: Guarded([&] { ops_.ReplayAll(); }); break;
+    case Command::Debug:
+      Guarded(L"TRevistoWindow.OnCommand.ToggleDebugTrace", [&] { documents_->ToggleDebugTrace(); });
+      break;
+    // The search, replay and item commands have no subsystem to run yet.
+    case Command::BtnSSSearch:
+    case Command::ReplayAll2:
     case Command::Openfilelocation1:
-    case Command::MnOpenDIr: Guarded([&] { ops_.OpenSelectedLocations(); }); break;
-    case Command::MnOpen: Guarded([&] { ops_.OpenSelectedItems(); }); break;
-    case Command::OpenApplicationPath: Guarded([&] { ops_.OpenApplicationPath(); }); break;
+    case Command::MnOpenDIr:
+    case Command::MnOpen:
+    case Command::OpenApplicationPath:
     case Command::ViewFullExpand:
-    case Command::FullExpand1: Guarded([&] { ops_.FullExpand(); }); break;
+    case Command::FullExpand1:
     case Command::ViewFullCollapse:
-    case Command::FullCollapse1: Guarded([&] { ops_.FullCollapse(); }); break;
-    case Command::Copyfilelocation1: Guarded([&] { ops_.CopyFolderLocation(); }); break;
-    case Command::CopyCtrlC1: Guarded([&] { ops_.CopyFolders(); }); break;
-    case Command::CopyFile2: Guarded([&] { ops_.PasteShortcut(); }); break;
-    case Command::MnDeleteSelected: Guarded([&] { ops_.DeleteSelected(); }); break;
-    case Command::Debug: Guarded([&] { documents_->ToggleDebugTrace(); }); break;
+    case Command::FullCollapse1:
+    case Command::Copyfilelocation1:
+    case Command::CopyCtrlC1:
+    case Command::CopyFile2:
+    case Command::MnDeleteSelected:
     case Command::None: break;
   }
   Render();
@@ -304,7 +290,7 @@ void TRevistoWindow::OnRecordSelected(int index) {
   if (index < 0 || index >= static_cast<int>(layout_.recordList.size())) return;
   layout_.recordListIndex = index;
   store_.WriteRecordListIndex(index);
-  Guarded([&] { ops_.OpenSelectedRecord(); });
+  OpenSelectedRecord();
   Render();
 }
 
@@ -316,11 +302,16 @@ void TRevistoWindow::OnPageSelected(int page) {
   Render();
 }
 
-bool TRevistoWindow::IsStartWithWindows() { return ops_.IsStartWithWindows(); }
+bool TRevistoWindow::IsStartWithWindows() {
+  return settings::IsStartWithWindows(context_.platform.registry, ProductName);
+}
 
 void TRevistoWindow::ApplySettings() {
   view_.SetTopmost(settingsDialog_.Alwaysontop1);
-  ops_.ApplyStartWithWindows(settingsDialog_.CbRunWhenWS);
+  // The value names the product's file name in the running program's folder.
+  const std::wstring runCommand = settings::StartWithWindowsCommandLine(
+      settings::FolderOfPath(context_.platform.system.ProgramFilePath()), ProductExeName);
+  settings::ApplyStartWithWindows(context_.platform.registry, ProductName, runCommand, settingsDialog_.CbRunWhenWS);
   if (!settingsDialog_.cbDisplayPCStartFilterList) layout_.startupFilterVisible = false;
   ApplyTextSize(windowSettings_.TextSize);
 }
@@ -340,31 +331,45 @@ void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expand
   records_->AllTreeExpansionChanged();
 }
 
-void TRevistoWindow::OpenFolders::StartFolderShortcuts() {
-  auto& w = window_;
-  if (!w.runningObjectMan_)
-    w.runningObjectMan_ = std::make_unique<capture::TRunningObjectMan>(w.context_.platform, w.documents_->Paths(), *this);
-  w.runningObjectMan_->StartFolderShortcuts();
+void TRevistoWindow::RefreshRecentFolders() {
+  if (recentFolders_)
+    Guarded(L"TRevistoWindow.RefreshRecentFolders", [&] { recentFolders_->RefreshRecentFolders(); });
 }
 
-void TRevistoWindow::OpenFolders::ScanOpenFolderWindows() {
-  capture::ScanOpenFolderWindows(window_.context_.platform, window_.documents_->Paths(), window_.openFolderLists_);
+void TRevistoWindow::OpenSelectedRecord() {
+  if (records_) Guarded(L"TRevistoWindow.OpenSelectedRecord", [&] { records_->OpenSelectedRecord(); });
 }
 
-bool TRevistoWindow::OpenFolders::RecordRunningFolders() {
-  return capture::RecordRunningFolders(window_.context_.platform, *window_.documents_, window_.openFolderLists_);
+bool TRevistoWindow::WriteRecord(const std::wstring& path) { return recordFile_->WriteRecordFile(path); }
+
+void TRevistoWindow::LoadRecord(const std::wstring& path) { recordFile_->LoadRecord(path); }
+
+void TRevistoWindow::StartFolderShortcuts() {
+  if (!runningObjectMan_)
+    runningObjectMan_ = std::make_unique<capture::TRunningObjectMan>(context_.platform, documents_->Paths(), *this);
+  runningObjectMan_->StartFolderShortcuts();
 }
 
-void TRevistoWindow::OpenFolders::Start(unsigned intervalMs) {
-  window_.view_.SetTimer(TimerId::FolderShortcuts, intervalMs, true);
+void TRevistoWindow::ScanOpenFolderWindows() {
+  capture::ScanOpenFolderWindows(context_.platform, documents_->Paths(), openFolderLists_);
 }
 
-void TRevistoWindow::OpenFolders::Stop() { window_.view_.SetTimer(TimerId::FolderShortcuts, 0, false); }
+bool TRevistoWindow::RecordRunningFolders() {
+  return capture::RecordRunningFolders(context_.platform, *documents_, openFolderLists_);
+}
+
+void TRevistoWindow::StartFolderShortcutTimer(unsigned intervalMs) {
+  view_.SetTimer(TimerId::FolderShortcuts, intervalMs, true);
+}
+
+void TRevistoWindow::StopFolderShortcutTimer() { view_.SetTimer(TimerId::FolderShortcuts, 0, false); }
 
 void TRevistoWindow::EnsureProgramNames() {
   if (state_.ProgramNamesLoaded || !resolution_) return;
   state_.ProgramNamesLoaded = true;
-  Guarded([&] { capture::BuildProgramNameTable(programNames_, *resolution_, context_.platform.folders, *fileSearch_); });
+  Guarded(L"TRevistoWindow.EnsureProgramNames", [&] {
+    capture::BuildProgramNameTable(programNames_, *resolution_, context_.platform.folders, *fileSearch_);
+  });
 }
 
 void TRevistoWindow::ShowWebPageTab() {

@@ -11,7 +11,6 @@
 #include "window/MainWindowLayout.h"
 #include "window/MainWindowState.h"
 #include "app/main/MainWindowView.h"
-#include "app/main/SubsystemOperations.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "capture/OpenFolders.h"
@@ -43,10 +42,16 @@ inline constexpr unsigned FinishIntervalMs = 3000;
 
 // The main window's logic: creation, the start-up timer, the other timers,
 // activation, closing, and the window's own commands. The Win32 window (or a
-// test's fake) forwards its events here and draws Layout().
-class TRevistoWindow : public settings::SettingsIntegration, public tree::DocumentTreeHost {
+// test's fake) forwards its events here and draws Layout(). It owns the
+// subsystems and calls them directly; each subsystem calls back through the
+// small host interface it declares, which the window implements.
+class TRevistoWindow : public settings::SettingsIntegration,
+                       public tree::DocumentTreeHost,
+                       public records::RecordLibraryHost,
+                       public recent::RecentFoldersHost,
+                       public capture::RunningObjectManHost {
  public:
-  TRevistoWindow(MainWindowContext context, MainWindowView& view, SubsystemOperations& operations);
+  TRevistoWindow(MainWindowContext context, MainWindowView& view);
 
   void FormCreate();
   void OnTimer(TimerId timer);
@@ -56,7 +61,6 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   void OnExitSizeMove();
   // Returns whether the window may close.
   bool FormCloseQuery();
-  void FormDestroy();
   void OnCommand(Command command);
   // The user picked a record in LbRECs.
   void OnRecordSelected(int index);
@@ -108,6 +112,20 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   void PumpMessages() override;
   void TraceChanged() override;
 
+  // RecordLibraryHost
+  bool WriteRecord(const std::wstring& path) override;
+  void LoadRecord(const std::wstring& path) override;
+  void Render() override;
+
+  // RecentFoldersHost
+  void StartFolderShortcuts() override;
+  void ScanOpenFolderWindows() override;
+  bool RecordRunningFolders() override;
+
+  // RunningObjectManHost
+  void StartFolderShortcutTimer(unsigned intervalMs) override;
+  void StopFolderShortcutTimer() override;
+
  private:
   void TimerFirstRunTimer();
   void TimerFinishTimer();
@@ -118,12 +136,13 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   void SelectRecord(int index);
   void SaveWindowState();
   void OpenHelp();
-  void Render();
+  // The subsystems' steps the window's events run; each failure is swallowed.
+  void RefreshRecentFolders();
+  void OpenSelectedRecord();
   bool IsWindows7() const { return state_.OsName == L"windows 7"; }
 
   MainWindowContext context_;
   MainWindowView& view_;
-  SubsystemOperations& ops_;
   window::MainWindowState state_;
   window::MainWindowLayout layout_;
   settings::MainWindowSettings windowSettings_;
@@ -136,20 +155,6 @@ class TRevistoWindow : public settings::SettingsIntegration, public tree::Docume
   std::unique_ptr<records::RecordFile> recordFile_;
   std::unique_ptr<records::RecordLibrary> records_;
   std::optional<resolve::ResolutionServices> resolution_;
-  // The open folder windows for the refresh, and the shortcut writer's timer.
-  class OpenFolders : public recent::OpenFolderWindows, public capture::FolderShortcutTimer {
-   public:
-    explicit OpenFolders(TRevistoWindow& window) : window_(window) {}
-    void StartFolderShortcuts() override;
-    void ScanOpenFolderWindows() override;
-    bool RecordRunningFolders() override;
-    void Start(unsigned intervalMs) override;
-    void Stop() override;
-
-   private:
-    TRevistoWindow& window_;
-  };
-  OpenFolders openFolders_{*this};
   capture::OpenFolderLists openFolderLists_;  // LbDocTitle, LbFiles
   std::unique_ptr<capture::TRunningObjectMan> runningObjectMan_;
   std::unique_ptr<capture::RecentDocuments> recentDocuments_;

@@ -36,7 +36,10 @@ std::wstring QualifiedName(const xmlNs* ns, const xmlChar* name) {
   return text::Utf8ToWide(text);
 }
 
-XmlElement ReadElement(xmlNode* node) {
+// nullopt when the element nests deeper than writing allows: whatever is
+// read must be writable again. The root is at depth 1.
+std::optional<XmlElement> ReadElement(xmlNode* node, int depth) {
+  if (depth > XmlDom::kMaxDepth) return std::nullopt;
   XmlElement element;
   element.name = QualifiedName(node->ns, node->name);
   for (xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
@@ -46,7 +49,10 @@ XmlElement ReadElement(xmlNode* node) {
     xmlFree(value);
   }
   for (xmlNode* child = node->children; child != nullptr; child = child->next) {
-    if (child->type == XML_ELEMENT_NODE) element.children.push_back(ReadElement(child));
+    if (child->type != XML_ELEMENT_NODE) continue;
+    std::optional<XmlElement> read = ReadElement(child, depth + 1);
+    if (!read) return std::nullopt;
+    element.children.push_back(std::move(*read));
   }
   return element;
 }
@@ -81,7 +87,7 @@ std::optional<XmlElement> LibXmlDom::Parse(std::string_view fileBytes) {
   }
   xmlNode* root = xmlDocGetRootElement(doc.get());
   if (root == nullptr) return std::nullopt;
-  return ReadElement(root);
+  return ReadElement(root, 1);
 }
 
 std::optional<std::string> LibXmlDom::Serialize(const XmlElement& root) {

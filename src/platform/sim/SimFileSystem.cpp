@@ -9,12 +9,28 @@
 namespace kalvora::platform::sim {
 namespace {
 
-std::wstring ParentOf(const std::wstring& normalized) {
-  auto slash = normalized.rfind(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : normalized.substr(0, slash);
+bool IsLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool HoldsInvalid(std::wstring_view name) {
+  for (const wchar_t c : name)
+    if (c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) return true;
+  return false;
 }
 
-bool IsLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+// The root of a canonical path: "C:" or "\\server\share".
+std::size_t RootLength(const std::wstring& canonical) {
+  if (canonical.size() >= 2 && canonical[1] == L':') return 2;
+  const std::size_t share = canonical.find(L'\\', 2);
+  const std::size_t end = share == std::wstring::npos ? share : canonical.find(L'\\', share + 1);
+  return end == std::wstring::npos ? canonical.size() : end;
+}
+
+bool IsRoot(const std::wstring& canonical) { return RootLength(canonical) == canonical.size(); }
+
+std::wstring ParentOf(const std::wstring& canonical) {
+  if (IsRoot(canonical)) return std::wstring();
+  return canonical.substr(0, canonical.rfind(L'\\'));
+}
 
 std::wstring DriveKey(wchar_t letter) {
   return std::wstring{FoldChar(letter), L':'};
@@ -73,8 +89,41 @@ SimFileSystem::Entry SimFileSystem::NewEntry(std::wstring path, bool folder, std
 }
 
 std::optional<std::wstring> SimFileSystem::Normalize(std::wstring_view path) {
-  if (path.size() < 2 || !IsLetter(path[0]) || path[1] != L':') return std::nullopt;
-  std::wstring root{static_cast<wchar_t>(path[0] >= L'a' ? path[0] - 32 : path[0]), L':'};
+  auto canonical = Canonical(path);
+  if (!canonical || (*canonical)[1] != L':') return std::nullopt;
+  return canonical;
+}
+
+std::optional<std::wstring> SimFileSystem::Canonical(std::wstring_view path) {
+  std::wstring unc;
+  if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') &&
+      IsSeparator(path[3])) {
+    path.remove_prefix(4);
+    if (path.size() >= 4 && EqualsFolded(path.substr(0, 3), L"unc") && IsSeparator(path[3])) {
+      unc = L"\\\\" + std::wstring(path.substr(4));
+      path = unc;
+    }
+  }
+  std::wstring root;
+  std::size_t start = 0;
+  if (path.size() >= 2 && IsLetter(path[0]) && path[1] == L':') {
+    root = {static_cast<wchar_t>(path[0] >= L'a' ? path[0] - 32 : path[0]), L':'};
+    start = 2;
+  } else if (path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    // "\\server\share": both names there and usable.
+    std::size_t serverEnd = 2;
+    while (serverEnd < path.size() && !IsSeparator(path[serverEnd])) ++serverEnd;
+    std::size_t shareEnd = serverEnd + 1;
+    while (shareEnd < path.size() && !IsSeparator(path[shareEnd])) ++shareEnd;
+    if (serverEnd == 2 || serverEnd + 1 >= shareEnd) return std::nullopt;
+    const std::wstring_view server = path.substr(2, serverEnd - 2);
+    const std::wstring_view share = path.substr(serverEnd + 1, shareEnd - serverEnd - 1);
+    if (HoldsInvalid(server) || HoldsInvalid(share)) return std::nullopt;
+    root = L"\\\\" + std::wstring(server) + L"\\" + std::wstring(share);
+    start = shareEnd;
+  } else {
+    return std::nullopt;
+  }
   std::vector<std::wstring> parts;
   std::wstring part;
   auto flush = [&] {
@@ -87,11 +136,11 @@ std::optional<std::wstring> SimFileSystem::Normalize(std::wstring_view path) {
     }
     part.clear();
   };
-  for (std::size_t i = 2; i < path.size(); ++i) {
+  for (std::size_t i = start; i < path.size(); ++i) {
     wchar_t c = path[i];
-    if (c == L'\\' || c == L'/') {
+    if (IsSeparator(c)) {
       flush();
-    } else if (c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
+    } else if (HoldsInvalid(std::wstring_view(&c, 1))) {
       return std::nullopt;
     } else {
       part.push_back(c);
@@ -116,48 +165,40 @@ bool SimFileSystem::IsDenied(const std::wstring& key) const {
 }
 
 bool SimFileSystem::DirectoryExists(const std::wstring& path) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return false;
   const Entry* e = Find(Fold(*n));
   return e && e->folder;
 }
 
 bool SimFileSystem::FileExists(const std::wstring& path) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return false;
   const Entry* e = Find(Fold(*n));
   return e && !e->folder;
 }
 
-bool SimFileSystem::MakeFolders(const std::wstring& normalized, bool force) {
-  std::wstring key = Fold(normalized);
-  if (!Find(key.substr(0, 2))) return false;  // no such drive
-  // Walk down from the root; like the shell, folders made on the way stay
-  // when a deeper one cannot be made.
-  std::size_t pos = 2;
-  while (pos < normalized.size()) {
-    std::size_t next = normalized.find(L'\\', pos + 1);
-    if (next == std::wstring::npos) next = normalized.size();
-    std::wstring prefix = normalized.substr(0, next);
-    std::wstring prefixKey = key.substr(0, next);
-    if (const Entry* e = Find(prefixKey)) {
-      if (!e->folder) return false;
-    } else {
-      if (!force && IsDenied(ParentOf(prefixKey))) return false;
-      entries_[prefixKey] = NewEntry(prefix, true, {});
-    }
-    pos = next;
-  }
-  return true;
+FolderMade SimFileSystem::MakeOneFolder(const std::wstring& path, bool force) {
+  const auto n = Canonical(path);
+  if (!n) return FolderMade::Refused;
+  const std::wstring key = Fold(*n);
+  if (Find(key)) return FolderMade::AlreadyThere;
+  const Entry* parent = IsRoot(key) ? nullptr : Find(ParentOf(key));  // a missing drive or share
+  if (!parent || !parent->folder) return FolderMade::ParentMissing;
+  if (!force && IsDenied(ParentOf(key))) return FolderMade::Refused;
+  entries_[key] = NewEntry(*n, true, {});
+  return FolderMade::Made;
 }
 
-bool SimFileSystem::CreateDirectoryTree(const std::wstring& path) {
-  auto n = Normalize(path);
-  return n && MakeFolders(*n, false);
+bool SimFileSystem::MakeFolders(const std::wstring& path, bool force) {
+  return MakeFolderTree(path, [&](const std::wstring& level) { return MakeOneFolder(level, force); }) &&
+         DirectoryExists(path);
 }
+
+bool SimFileSystem::CreateDirectoryTree(const std::wstring& path) { return MakeFolders(path, false); }
 
 bool SimFileSystem::WriteFile(const std::wstring& path, std::string_view bytes) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return false;
   std::wstring key = Fold(*n);
   const Entry* parent = Find(ParentOf(key));
@@ -185,7 +226,7 @@ bool SimFileSystem::WriteFile(const std::wstring& path, std::string_view bytes) 
 }
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::wstring& path) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return std::nullopt;
   const Entry* e = Find(Fold(*n));
   if (!e || e->folder) return std::nullopt;
@@ -193,7 +234,7 @@ std::optional<std::string> SimFileSystem::ReadFile(const std::wstring& path) {
 }
 
 bool SimFileSystem::RemoveFile(const std::wstring& path) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return false;
   std::wstring key = Fold(*n);
   auto it = entries_.find(key);
@@ -204,8 +245,8 @@ bool SimFileSystem::RemoveFile(const std::wstring& path) {
 }
 
 bool SimFileSystem::MoveFileOver(const std::wstring& from, const std::wstring& to) {
-  auto source = Normalize(from);
-  auto target = Normalize(to);
+  auto source = Canonical(from);
+  auto target = Canonical(to);
   if (!source || !target) return false;
   const std::wstring sourceKey = Fold(*source);
   const std::wstring targetKey = Fold(*target);
@@ -235,12 +276,12 @@ std::vector<DirectoryEntry> SimFileSystem::FindFiles(const std::wstring& pattern
   if (slash == std::wstring::npos) return found;
   const std::wstring mask = Fold(pattern.substr(slash + 1));
   if (mask.empty() || mask.find_first_of(L"<>:\"|") != std::wstring::npos) return found;
-  auto folder = Normalize(pattern.substr(0, slash + 1));
+  auto folder = Canonical(pattern.substr(0, slash + 1));
   if (!folder) return found;
   const std::wstring key = Fold(*folder);
   const Entry* self = Find(key);
   if (!self || !self->folder) return found;
-  if (key.size() > 2) {  // a drive's root has no "." and ".."
+  if (!IsRoot(key)) {  // a drive's or a share's root has no "." and ".."
     if (MaskMatches(mask, L".")) found.push_back(Listed(L".", *self));
     if (MaskMatches(mask, L"..")) found.push_back(Listed(L"..", *Find(ParentOf(key))));
   }
@@ -258,7 +299,7 @@ std::vector<DirectoryEntry> SimFileSystem::FindFiles(const std::wstring& pattern
 
 std::vector<std::wstring> SimFileSystem::ListFolder(const std::wstring& path) const {
   std::vector<std::wstring> names;
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n) return names;
   std::wstring prefix = Fold(*n) + L'\\';
   for (auto it = entries_.lower_bound(prefix); it != entries_.end(); ++it) {
@@ -271,8 +312,8 @@ std::vector<std::wstring> SimFileSystem::ListFolder(const std::wstring& path) co
 }
 
 void SimFileSystem::AddFile(const std::wstring& path, std::string_view bytes) {
-  auto n = Normalize(path);
-  if (!n || n->size() <= 2) throw std::logic_error("AddFile: not a file path: " + text::WideToUtf8(path));
+  auto n = Canonical(path);
+  if (!n || IsRoot(*n)) throw std::logic_error("AddFile: not a file path: " + text::WideToUtf8(path));
   if (!MakeFolders(ParentOf(*n), true))
     throw std::logic_error("AddFile: no drive or a file in the way: " + text::WideToUtf8(path));
   std::wstring key = Fold(*n);
@@ -282,13 +323,13 @@ void SimFileSystem::AddFile(const std::wstring& path, std::string_view bytes) {
 }
 
 void SimFileSystem::AddFolder(const std::wstring& path) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   if (!n || !MakeFolders(*n, true))
     throw std::logic_error("AddFolder: no drive or a file in the way: " + text::WideToUtf8(path));
 }
 
 SimFileSystem::Entry& SimFileSystem::Existing(const std::wstring& path, const char* caller) {
-  auto n = Normalize(path);
+  auto n = Canonical(path);
   auto it = n ? entries_.find(Fold(*n)) : entries_.end();
   if (it == entries_.end()) throw std::logic_error(std::string(caller) + ": no such entry: " + text::WideToUtf8(path));
   return it->second;
@@ -311,6 +352,13 @@ void SimFileSystem::AddDrive(wchar_t letter) {
   if (!Find(key)) entries_[key] = NewEntry(std::wstring{static_cast<wchar_t>(FoldChar(letter) - 32), L':'}, true, {});
 }
 
+void SimFileSystem::AddShare(const std::wstring& share) {
+  const auto n = Canonical(share);
+  if (!n || (*n)[1] == L':' || !IsRoot(*n)) throw std::logic_error("AddShare: not a share: " + text::WideToUtf8(share));
+  const std::wstring key = Fold(*n);
+  if (!Find(key)) entries_[key] = NewEntry(*n, true, {});
+}
+
 void SimFileSystem::RemoveDrive(wchar_t letter) {
   std::wstring key = DriveKey(letter);
   for (auto it = entries_.begin(); it != entries_.end();) {
@@ -324,11 +372,11 @@ void SimFileSystem::RemoveDrive(wchar_t letter) {
 bool SimFileSystem::DriveExists(wchar_t letter) const { return IsLetter(letter) && Find(DriveKey(letter)); }
 
 void SimFileSystem::DenyWrites(const std::wstring& folder) {
-  if (auto n = Normalize(folder)) denied_.insert(Fold(*n));
+  if (auto n = Canonical(folder)) denied_.insert(Fold(*n));
 }
 
 void SimFileSystem::AllowWrites(const std::wstring& folder) {
-  if (auto n = Normalize(folder)) denied_.erase(Fold(*n));
+  if (auto n = Canonical(folder)) denied_.erase(Fold(*n));
 }
 
 void SimFileSystem::FailNextWrite() { failNextWrite_ = true; }

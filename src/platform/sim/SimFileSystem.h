@@ -10,13 +10,16 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/FolderTree.h"
 
 namespace kalvora::platform::sim {
 
-// The simulated machine's drives, folders and files. Paths are full Windows
-// paths with a drive letter; letter case is ignored and the case of the
-// first spelling is kept. File contents are raw bytes, so callers choose the
-// encoding (UTF-16 files, ANSI profile files) as on the real disk.
+// The simulated machine's drives, network shares, folders and files. Paths
+// are full Windows paths, with a drive letter or a UNC share
+// ("\\server\share\..."), "\\?\" in front of either allowed; letter case
+// is ignored and the case of the first spelling is kept. File contents are
+// raw bytes, so callers choose the encoding (UTF-16 files, ANSI profile
+// files) as on the real disk.
 // Entries carry attributes (new files are archive, folders directory) and a
 // last write time taken from the clock when they are created or written.
 // As on the real disk, a read-only file can be neither written, replaced
@@ -27,6 +30,8 @@ class SimFileSystem final : public FileSystem {
 
   bool DirectoryExists(const std::wstring& path) override;
   bool FileExists(const std::wstring& path) override;
+  // The walk the real file system takes too (platform/FolderTree.h), over a
+  // step that makes one folder when its parent is there and writable.
   bool CreateDirectoryTree(const std::wstring& path) override;
 
   // What a program's own write does: the folder must exist and be writable,
@@ -40,7 +45,7 @@ class SimFileSystem final : public FileSystem {
   // writes no data.
   bool MoveFileOver(const std::wstring& from, const std::wstring& to) override;
   // As FindFirstFileW/FindNextFileW on NTFS: "." and ".." first in a folder
-  // other than a drive's root when the mask matches them, then the matching
+  // other than a drive's or a share's root when the mask matches them, then the matching
   // entries in the order of their upper-case names. Masks: "*" any run of
   // characters, "?" one character, "*.*" everything, and "name.*" also
   // matches "name" without a dot.
@@ -65,6 +70,9 @@ class SimFileSystem final : public FileSystem {
   // (FILETIME); without a clock they get 0.
   void SetClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
   void AddDrive(wchar_t letter);
+  // Test setup: a reachable network share, "\\server\share", whose root is a
+  // writable folder. Throws std::logic_error for anything else.
+  void AddShare(const std::wstring& share);
   // Takes the drive away with everything on it (a removed USB stick).
   void RemoveDrive(wchar_t letter);
   bool DriveExists(wchar_t letter) const;
@@ -88,6 +96,11 @@ class SimFileSystem final : public FileSystem {
   // drive is "C:". nullopt for paths without a drive letter or with
   // characters no Windows path can hold.
   static std::optional<std::wstring> Normalize(std::wstring_view path);
+  // Normalize's form for drive paths, and "\\server\share\a" for UNC paths
+  // (".." stops at the share); a "\\?\" or "\\.\" in front is dropped
+  // ("\\?\UNC\server\share" is "\\server\share"). The simulation cleans
+  // such paths up like any other, which the system does not.
+  static std::optional<std::wstring> Canonical(std::wstring_view path);
 
  private:
   struct Entry {
@@ -104,8 +117,10 @@ class SimFileSystem final : public FileSystem {
   Entry& Existing(const std::wstring& path, const char* caller);
   DirectoryEntry Listed(std::wstring name, const Entry& entry) const;
   bool IsDenied(const std::wstring& key) const;
-  // Creates missing folders up to the normalised path; false when a file is
-  // in the way, the drive is missing or (unless forced) a folder is denied.
+  // One level: made when its parent is a folder and (unless forced) writable.
+  FolderMade MakeOneFolder(const std::wstring& path, bool force);
+  // The folder with its missing parents; false when a file is in the way,
+  // the drive or share is missing or (unless forced) a folder is denied.
   bool MakeFolders(const std::wstring& path, bool force);
 
   std::map<std::wstring, Entry> entries_;  // by folded normalised path

@@ -2,7 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "common/DeveloperLog.h"
 #include "platform/SystemInfo.h"
+#include "platform/sim/SimDeveloperLog.h"
 #include "platform/sim/SimDrives.h"
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimInstaller.h"
@@ -21,7 +23,9 @@ namespace kalvora::platform::sim {
 // profile files, named shared memory, top-level windows and the screen,
 // special folders, the launch log, shortcuts, installed components, the
 // registry and the Windows version (NT 6.1, Windows 7). The special
-// folders exist on drive C: from the start.
+// folders exist on drive C: from the start. While it exists the machine's
+// developer log receives every report of a swallowed failure, so each test
+// that builds a machine starts with an empty log.
 class SimMachine {
  public:
   SimMachine();
@@ -39,6 +43,7 @@ class SimMachine {
   SimRegistry& registry() { return registry_; }
   SimSystemText& text() { return text_; }
   SimDrives& drives() { return drives_; }
+  SimDeveloperLog& developerLog() { return developerLog_; }
 
   const std::vector<LaunchRecord>& LaunchLog() const { return launches_.Log(); }
   WindowHandle ForegroundWindow() const { return windows_.ForegroundWindow(); }
@@ -57,6 +62,9 @@ class SimMachine {
   int NextProcessId() { return ++lastProcessId_; }
 
  private:
+  // First, so that it outlives every service that may report.
+  SimDeveloperLog developerLog_;
+  ScopedDeveloperSink developerLogInstalled_{developerLog_};
   SimFileSystem files_;
   SimProfileFiles profiles_{files_};
   SimSharedMemory sharedMemory_;

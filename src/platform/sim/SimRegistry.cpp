@@ -17,34 +17,60 @@ bool IsText(RegistryType type) { return type == RegistryType::String || type == 
 
 std::wstring Join(const std::wstring& a, const std::wstring& b) { return b.empty() ? a : a + L'\\' + b; }
 
-std::wstring Redirected32(const std::wstring& machinePath) {
-  const std::wstring software = L"software";
-  if (machinePath != software && machinePath.rfind(software + L'\\', 0) != 0) return machinePath;
-  const std::wstring rest = machinePath.size() > software.size() ? machinePath.substr(software.size() + 1) : L"";
-  if (rest == L"wow6432node" || rest.rfind(L"wow6432node\\", 0) == 0) return machinePath;
+// The rest of the path when it is the prefix or lies below it.
+bool Below(const std::wstring& path, const std::wstring& prefix, std::wstring& rest) {
+  if (path == prefix) {
+    rest.clear();
+    return true;
+  }
+  if (!path.starts_with(prefix + L'\\')) return false;
+  rest = path.substr(prefix.size() + 1);
+  return true;
+}
+
+// Below a hive's classes only the COM registrations have a 32-bit copy of
+// their own; Windows 7 and later share the rest between the views.
+std::wstring Classes32(const std::wstring& classesPath) {
+  const std::wstring first = classesPath.substr(0, classesPath.find(L'\\'));
+  const bool redirected = first == L"clsid" || first == L"directshow" || first == L"interface" ||
+                          first == L"media type" || first == L"mediafoundation";
+  return redirected ? Join(L"wow6432node", classesPath) : classesPath;
+}
+
+// The key a path below HKLM or HKCU names in the view. The 32-bit view moves
+// HKLM\Software\X to HKLM\Software\WOW6432Node\X and the COM registrations
+// of either hive's classes to Classes\WOW6432Node. HKLM\Software\WOW6432Node\Classes
+// is a link to HKLM\Software\Classes\WOW6432Node in every view.
+std::wstring InView(const std::wstring& path, bool machine, RegistryView view) {
+  std::wstring rest;
+  if (machine && Below(path, L"software\\wow6432node\\classes", rest))
+    return Join(L"software\\classes\\wow6432node", rest);
+  if (view == RegistryView::Default) return path;
+  if (Below(path, L"software\\classes", rest)) return Join(L"software\\classes", Classes32(rest));
+  if (!machine || !Below(path, L"software", rest)) return path;
+  if (rest == L"wow6432node" || rest.starts_with(L"wow6432node\\")) return path;
   return Join(L"software\\wow6432node", rest);
 }
 
 }  // namespace
 
-std::wstring SimRegistry::Location(const RegistryKey& key, bool forWriting) const {
+std::wstring SimRegistry::Location(const RegistryKey& key) const {
   const std::wstring path = CleanPath(key.path);
-  std::wstring machinePath;
   switch (key.root) {
     case RegistryRoot::CurrentUser:
-      return Join(L"hkcu", path);
+      return Join(L"hkcu", InView(path, false, key.view));
     case RegistryRoot::LocalMachine:
-      machinePath = path;
+      return Join(L"hklm", InView(path, true, key.view));
+    case RegistryRoot::ClassesRoot:
       break;
-    case RegistryRoot::ClassesRoot: {
-      const std::wstring user = Join(L"hkcu\\software\\classes", path);
-      if (!forWriting && keys_.count(user)) return user;
-      machinePath = Join(L"software\\classes", path);
-      break;
-    }
   }
-  if (key.view == RegistryView::Registry32) machinePath = Redirected32(machinePath);
-  return Join(L"hklm", machinePath);
+  // The merged view: the user's key when there is one, else the machine's.
+  // Values are written to the key seen, so a user's key takes them; a key
+  // that is nowhere yet is made among the machine's classes.
+  const std::wstring classesPath = Join(L"software\\classes", path);
+  const std::wstring user = Join(L"hkcu", InView(classesPath, false, key.view));
+  if (keys_.count(user)) return user;
+  return Join(L"hklm", InView(classesPath, true, key.view));
 }
 
 SimRegistry::Key& SimRegistry::Make(const std::wstring& location) {
@@ -60,14 +86,14 @@ SimRegistry::Value* SimRegistry::Key::Find(const std::wstring& name) {
 }
 
 SimRegistry::Key* SimRegistry::Open(const RegistryKey& key) {
-  const std::wstring location = Location(key, false);
+  const std::wstring location = Location(key);
   if (key.access == RegistryAccess::AllAccess && Refused(location)) return nullptr;
   auto k = keys_.find(location);
   return k == keys_.end() ? nullptr : &k->second;
 }
 
 bool SimRegistry::KeyExists(const RegistryKey& key) {
-  const std::wstring location = Location(key, false);
+  const std::wstring location = Location(key);
   if (key.access == RegistryAccess::AllAccess && Refused(location)) return false;
   return location == L"hkcu" || location == L"hklm" || keys_.count(location) > 0;
 }
@@ -94,19 +120,19 @@ std::optional<std::vector<RegistryValue>> SimRegistry::ReadValues(const Registry
 }
 
 bool SimRegistry::Refused(const std::wstring& location) const {
-  return machineRefused_ && (location == L"hklm" || location.rfind(L"hklm\\", 0) == 0);
+  return machineRefused_ && (location == L"hklm" || location.starts_with(L"hklm\\"));
 }
 
 bool SimRegistry::WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) {
   ++changeRequests_;
-  if (Refused(Location(key, true))) return false;
+  if (Refused(Location(key))) return false;
   SetValue(key, name, RegistryType::String, value);
   return true;
 }
 
 bool SimRegistry::DeleteValue(const RegistryKey& key, const std::wstring& name) {
   ++changeRequests_;
-  const std::wstring location = Location(key, false);
+  const std::wstring location = Location(key);
   if (Refused(location)) return false;
   auto k = keys_.find(location);
   if (k == keys_.end()) return false;
@@ -122,7 +148,7 @@ bool SimRegistry::DeleteValue(const RegistryKey& key, const std::wstring& name) 
 
 void SimRegistry::SetValue(const RegistryKey& key, const std::wstring& name, RegistryType type,
                            const std::wstring& data) {
-  Key& k = Make(Location(key, true));
+  Key& k = Make(Location(key));
   if (Value* existing = k.Find(name)) {
     existing->type = type;
     existing->data = data;
@@ -131,12 +157,12 @@ void SimRegistry::SetValue(const RegistryKey& key, const std::wstring& name, Reg
   }
 }
 
-void SimRegistry::CreateKey(const RegistryKey& key) { Make(Location(key, true)); }
+void SimRegistry::CreateKey(const RegistryKey& key) { Make(Location(key)); }
 
 void SimRegistry::DeleteKey(const RegistryKey& key) {
-  const std::wstring location = Location(key, false);
+  const std::wstring location = Location(key);
   for (auto it = keys_.begin(); it != keys_.end();) {
-    if (it->first == location || it->first.rfind(location + L'\\', 0) == 0)
+    if (it->first == location || it->first.starts_with(location + L'\\'))
       it = keys_.erase(it);
     else
       ++it;

@@ -13,8 +13,12 @@ enum class RegistryType : unsigned { String = 1, ExpandString = 2, Binary = 3, D
 // The simulated registry: one tree of keys with typed values under
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE. HKEY_CLASSES_ROOT is the merged
 // view the system gives: a key found under HKCU\Software\Classes wins over
-// the one under HKLM\Software\Classes, and writes go to the machine's.
-// The 32-bit view moves HKLM\Software\X to HKLM\Software\WOW6432Node\X.
+// the one under HKLM\Software\Classes; values written go to the key seen
+// (the user's when there is one), a new key to the machine's classes.
+// The 32-bit view moves HKLM\Software\X to HKLM\Software\WOW6432Node\X;
+// below the classes (shared by both views since Windows 7) only CLSID,
+// DirectShow, Interface, Media Type and MediaFoundation have a 32-bit copy,
+// in Classes\WOW6432Node.
 // Key and value names ignore letter case. Values are enumerated in the
 // order they were created, as the system does; rewriting a value keeps its
 // place.
@@ -51,7 +55,7 @@ class SimRegistry final : public Registry {
   // The key when it exists and opens with the key's access.
   Key* Open(const RegistryKey& key);
   // The folded full path ("hklm\software\classes\.txt") the key lives at.
-  std::wstring Location(const RegistryKey& key, bool forWriting) const;
+  std::wstring Location(const RegistryKey& key) const;
   Key& Make(const std::wstring& location);
 
   bool Refused(const std::wstring& location) const;

@@ -33,7 +33,7 @@ void SimShellWindows::Close(int number) {
 }
 
 std::wstring SimShellWindows::FileUrl(const std::wstring& path) {
-  const bool unc = path.rfind(L"\\\\", 0) == 0;
+  const bool unc = path.starts_with(L"\\\\");
   std::wstring url = unc ? L"file:" : L"file:///";
   for (wchar_t c : path) {
     switch (c) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/WideText.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 namespace {
@@ -25,11 +26,6 @@ HMODULE LoadSystemLibrary(const std::wstring& name) {
 
 class Cache {
  public:
-  ~Cache() {
-    for (auto& entry : libraries_)
-      if (entry.second != nullptr) ::FreeLibrary(entry.second);
-  }
-
   HMODULE Library(const std::wstring& name) {
     std::lock_guard<std::mutex> lock(mutex_);
     return LibraryLocked(name);
@@ -51,14 +47,13 @@ class Cache {
     // Library names ignore case, as the system's loader does.
     auto key = text::LowerAscii(name);
     auto found = libraries_.find(key);
-    if (found != libraries_.end()) return found->second;
-    HMODULE module = LoadSystemLibrary(name);
-    libraries_.emplace(std::move(key), module);
-    return module;
+    if (found != libraries_.end()) return found->second.Get();
+    OwnedLibrary module(LoadSystemLibrary(name));
+    return libraries_.emplace(std::move(key), std::move(module)).first->second.Get();
   }
 
   std::mutex mutex_;
-  std::map<std::wstring, HMODULE> libraries_;
+  std::map<std::wstring, OwnedLibrary> libraries_;
   std::map<std::pair<std::wstring, std::string>, FARPROC> functions_;
 };
 

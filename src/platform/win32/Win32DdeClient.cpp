@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/win32/Handles.h"
+
 namespace kalvora::platform::win32 {
 namespace {
 
@@ -13,21 +15,9 @@ HDDEDATA CALLBACK ClientCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PT
 // A browser that is busy should not hold the window thread for long.
 constexpr DWORD kRequestTimeoutMs = 5000;
 
-class StringHandle {
- public:
-  StringHandle(DWORD instance, const std::wstring& text)
-      : instance_(instance), handle_(::DdeCreateStringHandleW(instance, text.c_str(), CP_WINUNICODE)) {}
-  ~StringHandle() {
-    if (handle_ != nullptr) ::DdeFreeStringHandle(instance_, handle_);
-  }
-  StringHandle(const StringHandle&) = delete;
-  StringHandle& operator=(const StringHandle&) = delete;
-  HSZ get() const { return handle_; }
-
- private:
-  DWORD instance_;
-  HSZ handle_;
-};
+OwnedDdeString MakeString(DWORD instance, const std::wstring& text) {
+  return OwnedDdeString(::DdeCreateStringHandleW(instance, text.c_str(), CP_WINUNICODE), DdeStringTraits{instance});
+}
 
 std::wstring FromAnsi(const std::string& bytes) {
   if (bytes.empty()) return L"";
@@ -39,34 +29,30 @@ std::wstring FromAnsi(const std::string& bytes) {
 
 }  // namespace
 
-Win32DdeClient::~Win32DdeClient() {
-  if (instance_ != 0) ::DdeUninitialize(instance_);
-}
-
 std::optional<std::wstring> Win32DdeClient::Request(const std::wstring& service, const std::wstring& topic,
                                                     const std::wstring& item) {
-  if (instance_ == 0) {
+  if (!instance_) {
     DWORD instance = 0;
     if (::DdeInitializeW(&instance, ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return std::nullopt;
-    instance_ = instance;
+    instance_.Attach(instance);
   }
-  const DWORD instance = static_cast<DWORD>(instance_);
-  StringHandle serviceName(instance, service), topicName(instance, topic), itemName(instance, item);
-  if (serviceName.get() == nullptr || topicName.get() == nullptr || itemName.get() == nullptr) return std::nullopt;
-  HCONV conversation = ::DdeConnect(instance, serviceName.get(), topicName.get(), nullptr);
-  if (conversation == nullptr) return std::nullopt;
+  const DWORD instance = instance_.Get();
+  const OwnedDdeString serviceName = MakeString(instance, service);
+  const OwnedDdeString topicName = MakeString(instance, topic);
+  const OwnedDdeString itemName = MakeString(instance, item);
+  if (!serviceName || !topicName || !itemName) return std::nullopt;
+  const OwnedDdeConversation conversation(::DdeConnect(instance, serviceName.Get(), topicName.Get(), nullptr));
+  if (!conversation) return std::nullopt;
   std::optional<std::wstring> reply;
-  HDDEDATA data = ::DdeClientTransaction(nullptr, 0, conversation, itemName.get(), CF_TEXT, XTYP_REQUEST,
-                                         kRequestTimeoutMs, nullptr);
-  if (data != nullptr) {
-    const DWORD size = ::DdeGetData(data, nullptr, 0, 0);
+  const OwnedDdeData data(::DdeClientTransaction(nullptr, 0, conversation.Get(), itemName.Get(), CF_TEXT,
+                                                 XTYP_REQUEST, kRequestTimeoutMs, nullptr));
+  if (data) {
+    const DWORD size = ::DdeGetData(data.Get(), nullptr, 0, 0);
     std::string bytes(size, '\0');
-    if (size > 0) ::DdeGetData(data, reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
+    if (size > 0) ::DdeGetData(data.Get(), reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
     bytes.resize(std::char_traits<char>::length(bytes.c_str()));  // CF_TEXT ends at its first NUL
     reply = FromAnsi(bytes);
-    ::DdeFreeDataHandle(data);
   }
-  ::DdeDisconnect(conversation);
   return reply;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/DdeClient.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 
@@ -10,12 +11,11 @@ class Win32DdeClient final : public DdeClient {
   Win32DdeClient() = default;
   Win32DdeClient(const Win32DdeClient&) = delete;
   Win32DdeClient& operator=(const Win32DdeClient&) = delete;
-  ~Win32DdeClient() override;
   std::optional<std::wstring> Request(const std::wstring& service, const std::wstring& topic,
                                       const std::wstring& item) override;
 
  private:
-  unsigned long instance_ = 0;
+  OwnedDdeInstance instance_;
 };
 
 }  // namespace kalvora::platform::win32

@@ -5,7 +5,10 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <utility>
+
 #include "platform/win32/DynamicLibraries.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 
@@ -15,33 +18,33 @@ constexpr int IconSize = 16;
 HIMAGELIST AsList(ImageListHandle list) { return reinterpret_cast<HIMAGELIST>(list); }
 
 // The shell's small icon for a path, or, with file attributes, for any file
-// of that name or extension; owned by the caller.
-HICON ShellFileIcon(const std::wstring& path, DWORD attributes, UINT extraFlags) {
+// of that name or extension.
+OwnedIcon ShellFileIcon(const std::wstring& path, DWORD attributes, UINT extraFlags) {
   SHFILEINFOW info = {};
   if (!::SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON | extraFlags))
-    return nullptr;
-  return info.hIcon;
+    return OwnedIcon();
+  return OwnedIcon(info.hIcon);
 }
 
-HICON FileTypeIcon(const wchar_t* name, DWORD attributes = FILE_ATTRIBUTE_NORMAL, UINT extraFlags = 0) {
+OwnedIcon FileTypeIcon(const wchar_t* name, DWORD attributes = FILE_ATTRIBUTE_NORMAL, UINT extraFlags = 0) {
   return ShellFileIcon(name, attributes, SHGFI_USEFILEATTRIBUTES | extraFlags);
 }
 
 // The small icon of a shell place (CSIDL_DRIVES, CSIDL_NETWORK ...).
-HICON SpecialFolderIcon(int csidl) {
+OwnedIcon SpecialFolderIcon(int csidl) {
   PIDLIST_ABSOLUTE place = nullptr;
-  if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, &place)) || !place) return nullptr;
+  if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, &place)) || !place) return OwnedIcon();
   SHFILEINFOW info = {};
   const DWORD_PTR found = ::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(place), 0, &info, sizeof info,
                                            SHGFI_PIDL | SHGFI_ICON | SHGFI_SMALLICON);
   ::CoTaskMemFree(place);
-  return found ? info.hIcon : nullptr;
+  return found ? OwnedIcon(info.hIcon) : OwnedIcon();
 }
 
 // A picture like the stock icon's, for systems whose shell answers no stock
 // icon (before Vista, and Wine, whose SHGetStockIconInfo gives none): the
 // shell's icon of a kind of file or of a shell place.
-HICON StockStandIn(int id) {
+OwnedIcon StockStandIn(int id) {
   switch (id) {
     case SIID_FOLDER:
     case SIID_STUFFEDFOLDER:
@@ -78,15 +81,15 @@ HICON StockStandIn(int id) {
     case SIID_SETTINGS:
       return SpecialFolderIcon(CSIDL_CONTROLS);
     default:
-      return nullptr;
+      return OwnedIcon();
   }
 }
 
-// The shell's small stock icon, owned by the caller; its stand-in when the
-// system has no SHGetStockIconInfo (before Vista) or gives no icon; nullptr
-// when neither is there.
-HICON StockIcon(int id) {
-  if (id < 0) return nullptr;
+// The shell's small stock icon; its stand-in when the system has no
+// SHGetStockIconInfo (before Vista) or gives no icon; nothing when neither
+// is there.
+OwnedIcon StockIcon(int id) {
+  if (id < 0) return OwnedIcon();
   using GetStockIconInfo = HRESULT(WINAPI*)(SHSTOCKICONID, UINT, SHSTOCKICONINFO*);
   static const auto getStockIconInfo = ProcAddress<GetStockIconInfo>(L"shell32.dll", "SHGetStockIconInfo");
   if (getStockIconInfo) {
@@ -94,7 +97,7 @@ HICON StockIcon(int id) {
     info.cbSize = sizeof info;
     if (SUCCEEDED(getStockIconInfo(static_cast<SHSTOCKICONID>(id), SHGSI_ICON | SHGSI_SMALLICON, &info)) &&
         info.hIcon)
-      return info.hIcon;
+      return OwnedIcon(info.hIcon);
   }
   return StockStandIn(id);
 }
@@ -108,7 +111,7 @@ std::wstring FolderPath(UINT(WINAPI* get)(LPWSTR, UINT)) {
 
 // A program's icon from the system folder, or the Windows folder, where
 // explorer.exe, regedit.exe and hh.exe live.
-HICON SystemProgramIcon(const std::wstring& fileName) {
+OwnedIcon SystemProgramIcon(const std::wstring& fileName) {
   for (auto get : {&::GetSystemDirectoryW, &::GetWindowsDirectoryW}) {
     std::wstring folder = FolderPath(get);
     if (folder.empty()) continue;
@@ -116,63 +119,60 @@ HICON SystemProgramIcon(const std::wstring& fileName) {
     const std::wstring path = folder + fileName;
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-    if (HICON icon = ShellFileIcon(path, 0, 0)) return icon;
+    if (OwnedIcon icon = ShellFileIcon(path, 0, 0)) return icon;
   }
-  return nullptr;
+  return OwnedIcon();
 }
 
-HICON PresetPicture(const PresetIcon& preset) {
+OwnedIcon PresetPicture(const PresetIcon& preset) {
   switch (preset.source) {
     case PresetIcon::Source::ShellStock:
       return StockIcon(preset.shellStockId);
     case PresetIcon::Source::FileType:
-      return preset.text.empty() ? nullptr : FileTypeIcon(preset.text.c_str());
+      return preset.text.empty() ? OwnedIcon() : FileTypeIcon(preset.text.c_str());
     case PresetIcon::Source::SystemProgram:
-      return preset.text.empty() ? nullptr : SystemProgramIcon(preset.text);
+      return preset.text.empty() ? OwnedIcon() : SystemProgramIcon(preset.text);
     case PresetIcon::Source::Application:
       break;
   }
-  return nullptr;
+  return OwnedIcon();
 }
 
-// Adds an icon and destroys it; the new image's index, or -1.
-int AddAndDestroy(HIMAGELIST list, HICON icon) {
-  const int index = ::ImageList_AddIcon(list, icon);
-  ::DestroyIcon(icon);
-  return index;
-}
+// Adds a copy of the icon, which then goes; the new image's index, or -1.
+int AddAndDestroy(HIMAGELIST list, OwnedIcon icon) { return ::ImageList_AddIcon(list, icon.Get()); }
 
 // The generic program picture; an empty image when even that cannot be had,
 // so that the slot is still taken.
 void AddGenericProgram(HIMAGELIST list) {
-  if (HICON icon = StockIcon(SIID_APPLICATION)) {
-    if (AddAndDestroy(list, icon) >= 0) return;
+  if (OwnedIcon icon = StockIcon(SIID_APPLICATION)) {
+    if (AddAndDestroy(list, std::move(icon)) >= 0) return;
   }
   // A shared system icon: never destroyed.
   if (HICON shared = ::LoadIconW(nullptr, IDI_APPLICATION)) {
     if (::ImageList_AddIcon(list, shared) >= 0) return;
   }
-  HBITMAP color = ::CreateBitmap(IconSize, IconSize, 1, 32, nullptr);
-  HBITMAP mask = ::CreateBitmap(IconSize, IconSize, 1, 1, nullptr);
-  ::ImageList_Add(list, color, mask);
-  if (color) ::DeleteObject(color);
-  if (mask) ::DeleteObject(mask);
+  const OwnedBitmap color(::CreateBitmap(IconSize, IconSize, 1, 32, nullptr));
+  const OwnedBitmap mask(::CreateBitmap(IconSize, IconSize, 1, 1, nullptr));
+  ::ImageList_Add(list, color.Get(), mask.Get());
 }
 }  // namespace
 
 ImageListHandle Win32ImageLists::Create(const std::vector<PresetIcon>& presets) {
   const int initial = static_cast<int>(presets.size());
-  HIMAGELIST list = ::ImageList_Create(IconSize, IconSize, ILC_COLOR32 | ILC_MASK, initial > 0 ? initial : 1, 16);
-  if (!list) return 0;
+  OwnedImageList owned(
+      ::ImageList_Create(IconSize, IconSize, ILC_COLOR32 | ILC_MASK, initial > 0 ? initial : 1, 16));
+  if (!owned) return 0;
+  HIMAGELIST list = owned.Get();
   for (const PresetIcon& preset : presets) {
     const int before = ::ImageList_GetImageCount(list);
-    if (HICON icon = PresetPicture(preset)) AddAndDestroy(list, icon);
+    if (OwnedIcon icon = PresetPicture(preset)) AddAndDestroy(list, std::move(icon));
     if (::ImageList_GetImageCount(list) == before && preset.fallbackStockId >= 0) {
-      if (HICON icon = StockIcon(preset.fallbackStockId)) AddAndDestroy(list, icon);
+      if (OwnedIcon icon = StockIcon(preset.fallbackStockId)) AddAndDestroy(list, std::move(icon));
     }
     if (::ImageList_GetImageCount(list) == before) AddGenericProgram(list);
   }
-  return reinterpret_cast<ImageListHandle>(list);
+  // The caller keeps the list until the process ends.
+  return reinterpret_cast<ImageListHandle>(owned.Detach());
 }
 
 int Win32ImageLists::Count(ImageListHandle list) {
@@ -181,9 +181,9 @@ int Win32ImageLists::Count(ImageListHandle list) {
 
 int Win32ImageLists::AppendFileIcon(ImageListHandle list, const std::wstring& path) {
   if (list == 0 || path.empty()) return -1;
-  HICON icon = ShellFileIcon(path, 0, 0);
+  OwnedIcon icon = ShellFileIcon(path, 0, 0);
   if (!icon) return -1;
-  return AddAndDestroy(AsList(list), icon);
+  return AddAndDestroy(AsList(list), std::move(icon));
 }
 
 }  // namespace kalvora::platform::win32

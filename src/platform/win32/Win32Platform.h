@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "platform/win32/Win32DdeClient.h"
+#include "platform/win32/Win32DeveloperSink.h"
 #include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -26,12 +27,16 @@ namespace kalvora::platform::win32 {
 
 // The real services, one of each. The dialogs come from the user interface,
 // which lives above this layer. The returned Platform refers into this
-// object and into the dialog service, so both must outlive it.
+// object and into the dialog service, so both must outlive it. While it
+// exists, swallowed failures are reported to the debug output.
 class Win32Platform {
  public:
   Platform Services(DialogService& dialogs);
 
  private:
+  // First, so that it outlives every service that may report.
+  Win32DeveloperSink developerSink_;
+  ScopedDeveloperSink developerSinkInstalled_{developerSink_};
   Win32FileSystem files_;
   Win32ShellFolders folders_;
   Win32ProfileFiles profiles_;

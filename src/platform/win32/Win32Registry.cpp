@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/WideText.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 namespace {
@@ -40,34 +41,25 @@ std::wstring TextUpToZero(const std::vector<BYTE>& data, DWORD bytes) {
   return text;
 }
 
-// An open key, closed when it goes out of scope.
-class OpenKey {
- public:
-  OpenKey(const RegistryKey& key, REGSAM access) {
-    if (::RegOpenKeyExW(RootKey(key.root), key.path.c_str(), 0, Access(key, access), &handle_) != ERROR_SUCCESS)
-      handle_ = nullptr;
-  }
-  ~OpenKey() {
-    if (handle_ != nullptr) ::RegCloseKey(handle_);
-  }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  HKEY get() const { return handle_; }
-
- private:
-  HKEY handle_ = nullptr;
-};
+// The key opened with the rights a call needs; holds nothing when it cannot
+// be opened.
+OwnedKey OpenKey(const RegistryKey& key, REGSAM access) {
+  HKEY handle = nullptr;
+  if (::RegOpenKeyExW(RootKey(key.root), key.path.c_str(), 0, Access(key, access), &handle) != ERROR_SUCCESS)
+    return OwnedKey();
+  return OwnedKey(handle);
+}
 
 }  // namespace
 
-bool Win32Registry::KeyExists(const RegistryKey& key) { return OpenKey(key, KEY_READ).get() != nullptr; }
+bool Win32Registry::KeyExists(const RegistryKey& key) { return static_cast<bool>(OpenKey(key, KEY_READ)); }
 
 std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, const std::wstring& name) {
-  OpenKey open(key, KEY_READ);
-  if (open.get() == nullptr) return std::nullopt;
+  const OwnedKey open = OpenKey(key, KEY_READ);
+  if (!open) return std::nullopt;
   DWORD type = 0;
   DWORD size = 0;
-  LONG result = ::RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, nullptr, &size);
+  LONG result = ::RegQueryValueExW(open.Get(), name.c_str(), nullptr, &type, nullptr, &size);
   if (result != ERROR_SUCCESS) return std::nullopt;
   if (!IsText(type))
     throw RegistryTypeError("registry value is not text: " + text::WideToUtf8(key.path) + "\\" +
@@ -77,7 +69,7 @@ std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, co
   do {
     value.assign(size / sizeof(wchar_t) + 1, L'\0');
     DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    result = ::RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+    result = ::RegQueryValueExW(open.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
                                 &bytes);
     size = bytes;
     if (result == ERROR_SUCCESS) value.resize(bytes / sizeof(wchar_t));
@@ -95,23 +87,24 @@ bool Win32Registry::WriteString(const RegistryKey& key, const std::wstring& name
   if (::RegCreateKeyExW(RootKey(key.root), key.path.c_str(), 0, nullptr, 0, Access(key, KEY_SET_VALUE), nullptr,
                         &handle, nullptr) != ERROR_SUCCESS)
     return false;
-  const LONG result = ::RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  ::RegCloseKey(handle);
+  const OwnedKey created(handle);
+  const LONG result =
+      ::RegSetValueExW(created.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   return result == ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteValue(const RegistryKey& key, const std::wstring& name) {
-  OpenKey open(key, KEY_SET_VALUE);
-  return open.get() != nullptr && ::RegDeleteValueW(open.get(), name.c_str()) == ERROR_SUCCESS;
+  const OwnedKey open = OpenKey(key, KEY_SET_VALUE);
+  return open && ::RegDeleteValueW(open.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 std::optional<std::vector<RegistryValue>> Win32Registry::ReadValues(const RegistryKey& key) {
-  OpenKey open(key, KEY_READ);
-  if (open.get() == nullptr) return std::nullopt;
+  const OwnedKey open = OpenKey(key, KEY_READ);
+  if (!open) return std::nullopt;
   DWORD longestName = 0;
   DWORD largestData = 0;
-  if (::RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+  if (::RegQueryInfoKeyW(open.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
                          &largestData, nullptr, nullptr) != ERROR_SUCCESS)
     return std::nullopt;
   std::vector<RegistryValue> values;
@@ -121,11 +114,11 @@ std::optional<std::vector<RegistryValue>> Win32Registry::ReadValues(const Regist
     DWORD nameLength = static_cast<DWORD>(name.size());
     DWORD type = 0;
     DWORD bytes = static_cast<DWORD>(data.size());
-    const LONG result = ::RegEnumValueW(open.get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &bytes);
+    const LONG result = ::RegEnumValueW(open.Get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &bytes);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result == ERROR_MORE_DATA) {
       // A value grew since the key was asked for its sizes: ask again.
-      if (::RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+      if (::RegQueryInfoKeyW(open.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
                              &largestData, nullptr, nullptr) != ERROR_SUCCESS)
         break;
       name.assign(std::max<std::size_t>(name.size(), longestName + 1) * 2, L'\0');

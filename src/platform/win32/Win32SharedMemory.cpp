@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Text.h"
 
 namespace kalvora::platform::win32 {
@@ -11,56 +13,48 @@ namespace {
 
 class Win32SharedBlock final : public SharedBlock {
  public:
-  Win32SharedBlock(HANDLE mapping, void* view) : mapping_(mapping), view_(view) {}
-  ~Win32SharedBlock() override {
-    ::UnmapViewOfFile(view_);
-    ::CloseHandle(mapping_);
-  }
-  Win32SharedBlock(const Win32SharedBlock&) = delete;
-  Win32SharedBlock& operator=(const Win32SharedBlock&) = delete;
+  Win32SharedBlock(OwnedHandle mapping, OwnedView view) : mapping_(std::move(mapping)), view_(std::move(view)) {}
 
-  void* Data() override { return view_; }
+  void* Data() override { return view_.Get(); }
 
  private:
-  HANDLE mapping_;
-  void* view_;
+  // Members go in reverse order: the view is unmapped before the mapping closes.
+  OwnedHandle mapping_;
+  OwnedView view_;
 };
 
 }  // namespace
 
 SharedMemory::Created Win32SharedMemory::CreateNamed(const std::wstring& name, std::size_t size) {
   const auto size64 = static_cast<std::uint64_t>(size);
-  HANDLE mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
-                                        static_cast<DWORD>(size64 >> 32), static_cast<DWORD>(size64),
-                                        name.c_str());
-  if (mapping == nullptr) {
+  OwnedHandle mapping(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
+                                           static_cast<DWORD>(size64 >> 32), static_cast<DWORD>(size64),
+                                           name.c_str()));
+  if (!mapping) {
     const DWORD code = ::GetLastError();
     throw SystemError(code, SystemMessage(code));
   }
   const bool existedBefore = ::GetLastError() == ERROR_ALREADY_EXISTS;
-  void* view = ::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size);
-  if (view == nullptr) {
+  OwnedView view(::MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, size));
+  if (!view) {
     // A block that exists but is smaller than asked, say: the caller must
     // not get a handle without a view to write through.
     const DWORD code = ::GetLastError();
-    ::CloseHandle(mapping);
+    mapping.Close();
     throw SystemError(code, SystemMessage(code));
   }
   Created created;
-  created.block = std::make_unique<Win32SharedBlock>(mapping, view);
+  created.block = std::make_unique<Win32SharedBlock>(std::move(mapping), std::move(view));
   created.existedBefore = existedBefore;
   return created;
 }
 
 std::unique_ptr<SharedBlock> Win32SharedMemory::OpenNamed(const std::wstring& name, std::size_t size) {
-  HANDLE mapping = ::OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, name.c_str());
-  if (mapping == nullptr) return nullptr;
-  void* view = ::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size);
-  if (view == nullptr) {
-    ::CloseHandle(mapping);
-    return nullptr;
-  }
-  return std::make_unique<Win32SharedBlock>(mapping, view);
+  OwnedHandle mapping(::OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, name.c_str()));
+  if (!mapping) return nullptr;
+  OwnedView view(::MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, size));
+  if (!view) return nullptr;
+  return std::make_unique<Win32SharedBlock>(std::move(mapping), std::move(view));
 }
 
 }  // namespace kalvora::platform::win32

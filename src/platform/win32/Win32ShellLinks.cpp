@@ -4,11 +4,14 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <wrl/client.h>
 
 #include "platform/win32/Win32Text.h"
 
 namespace kalvora::platform::win32 {
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 // Once per thread; an apartment the thread already has (of either kind)
 // serves as well, and it is kept until the thread ends.
@@ -20,32 +23,21 @@ void EnsureCom() {
   }
 }
 
-// Holds one interface pointer and releases it.
+// Where a creating or querying call writes the interface it hands out.
 template <class T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (p_ != nullptr) p_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  T* operator->() const { return p_; }
-  void** out() { return reinterpret_cast<void**>(&p_); }
-
- private:
-  T* p_ = nullptr;
-};
+void** Out(ComPtr<T>& pointer) {
+  return reinterpret_cast<void**>(pointer.GetAddressOf());
+}
 
 }  // namespace
 
 std::wstring Win32ShellLinks::ReadTarget(const std::wstring& linkPath) {
   EnsureCom();
-  ComRef<IShellLinkW> link;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())))
+  ComPtr<IShellLinkW> link;
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, Out(link))))
     return {};
-  ComRef<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) return {};
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, Out(file)))) return {};
   if (FAILED(file->Load(linkPath.c_str(), STGM_READ))) return {};
   wchar_t path[MAX_PATH] = {};
   WIN32_FIND_DATAW found;
@@ -62,12 +54,12 @@ AnsiLinkRead Win32ShellLinks::ReadAnsi(const std::wstring& linkPath, WindowHandl
     return FAILED(status);
   };
   EnsureCom();
-  ComRef<IShellLinkA> link;
+  ComPtr<IShellLinkA> link;
   if (failed(LinkStep::Create,
-             ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out())))
+             ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, Out(link))))
     return read;
-  ComRef<IPersistFile> file;
-  if (failed(LinkStep::PersistFile, link->QueryInterface(IID_IPersistFile, file.out()))) return read;
+  ComPtr<IPersistFile> file;
+  if (failed(LinkStep::PersistFile, link->QueryInterface(IID_IPersistFile, Out(file)))) return read;
   // The path arrives from the 8-bit world, where it fits a MAX_PATH buffer.
   if (failed(LinkStep::Load, linkPath.size() >= MAX_PATH ? kStatusPathTooLong : file->Load(linkPath.c_str(), STGM_READ)))
     return read;
@@ -79,8 +71,8 @@ AnsiLinkRead Win32ShellLinks::ReadAnsi(const std::wstring& linkPath, WindowHandl
   buffer[MAX_PATH - 1] = '\0';
   read.target = buffer;
 
-  ComRef<IShellLinkDataList> dataList;
-  read.offersDataList = SUCCEEDED(link->QueryInterface(IID_IShellLinkDataList, dataList.out()));
+  ComPtr<IShellLinkDataList> dataList;
+  read.offersDataList = SUCCEEDED(link->QueryInterface(IID_IShellLinkDataList, Out(dataList)));
 
   buffer[0] = '\0';
   if (failed(LinkStep::Description, link->GetDescription(buffer, MAX_PATH))) return read;
@@ -100,13 +92,13 @@ AnsiLinkRead Win32ShellLinks::ReadAnsi(const std::wstring& linkPath, WindowHandl
 StatusCode Win32ShellLinks::Write(const std::wstring& linkPath, const std::wstring& target,
                                   const std::wstring& workingFolder) {
   EnsureCom();
-  ComRef<IShellLinkW> link;
-  HRESULT status = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out());
+  ComPtr<IShellLinkW> link;
+  HRESULT status = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, Out(link));
   if (FAILED(status)) return status;
   if (FAILED(status = link->SetPath(target.c_str()))) return status;
   if (FAILED(status = link->SetWorkingDirectory(workingFolder.c_str()))) return status;
-  ComRef<IPersistFile> file;
-  if (FAILED(status = link->QueryInterface(IID_IPersistFile, file.out()))) return status;
+  ComPtr<IPersistFile> file;
+  if (FAILED(status = link->QueryInterface(IID_IPersistFile, Out(file)))) return status;
   status = file->Save(linkPath.c_str(), TRUE);
   return FAILED(status) ? status : kStatusOk;
 }

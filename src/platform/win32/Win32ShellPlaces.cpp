@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <wrl/client.h>
 
 #include "platform/win32/Win32SystemText.h"
 #include "platform/win32/Win32Text.h"
@@ -21,11 +22,8 @@ bool Win32ShellPlaces::OpenSpecialFolder(int csidl, WindowHandle owner) {
   info.lpIDList = items;
   info.nShow = SW_SHOWNORMAL;
   const bool opened = ::ShellExecuteExA(&info) != FALSE;
-  IMalloc* allocator = nullptr;
-  if (SUCCEEDED(::SHGetMalloc(&allocator)) && allocator != nullptr) {
-    allocator->Free(items);
-    allocator->Release();
-  }
+  Microsoft::WRL::ComPtr<IMalloc> allocator;
+  if (SUCCEEDED(::SHGetMalloc(allocator.GetAddressOf())) && allocator) allocator->Free(items);
   return opened;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/DynamicLibraries.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 namespace {
@@ -22,13 +23,13 @@ using GetProcessImageFileNameAFn = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD);
 using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
 
 // Opens the thread's token, or the process's when the thread is not
-// impersonating; nullptr when neither opens.
-HANDLE OpenQueryToken() {
+// impersonating; nothing when neither opens.
+OwnedHandle OpenQueryToken() {
   HANDLE token = nullptr;
-  if (::OpenThreadToken(::GetCurrentThread(), TOKEN_QUERY, TRUE, &token)) return token;
-  if (::GetLastError() != ERROR_NO_TOKEN) return nullptr;
-  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return token;
-  return nullptr;
+  if (::OpenThreadToken(::GetCurrentThread(), TOKEN_QUERY, TRUE, &token)) return OwnedHandle(token);
+  if (::GetLastError() != ERROR_NO_TOKEN) return OwnedHandle();
+  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return OwnedHandle(token);
+  return OwnedHandle();
 }
 
 // The token's groups; empty when they cannot be read. The buffer grows when
@@ -50,10 +51,9 @@ std::vector<unsigned char> ReadTokenGroups(HANDLE token) {
 std::vector<std::wstring> Win32SystemInfo::SplitArguments(const std::wstring& commandLine) {
   std::vector<std::wstring> arguments;
   int count = 0;
-  LPWSTR* argv = ::CommandLineToArgvW(commandLine.c_str(), &count);
-  if (argv == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) arguments.emplace_back(argv[i]);
-  ::LocalFree(argv);
+  const OwnedLocalMemory<LPWSTR*> argv(::CommandLineToArgvW(commandLine.c_str(), &count));
+  if (!argv) return arguments;
+  for (int i = 1; i < count; ++i) arguments.emplace_back(argv.Get()[i]);
   return arguments;
 }
 
@@ -136,22 +136,22 @@ std::optional<std::string> Win32SystemInfo::ProcessImageFileName(void* process) 
 }
 
 bool Win32SystemInfo::TokenHasAdministratorsGroup() {
-  HANDLE token = OpenQueryToken();
-  if (token == nullptr) return false;
-  const std::vector<unsigned char> buffer = ReadTokenGroups(token);
-  ::CloseHandle(token);
+  OwnedHandle token = OpenQueryToken();
+  if (!token) return false;
+  const std::vector<unsigned char> buffer = ReadTokenGroups(token.Get());
+  token.Close();
   if (buffer.empty()) return false;
 
   SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-  PSID administrators = nullptr;
+  PSID sid = nullptr;
   if (!::AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
-                                  0, 0, 0, &administrators))
+                                  0, 0, 0, &sid))
     return false;
+  const OwnedSid administrators(sid);
   const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.data());
   bool found = false;
   for (DWORD i = 0; i < groups->GroupCount && !found; ++i)
-    found = ::EqualSid(administrators, groups->Groups[i].Sid) != FALSE;
-  ::FreeSid(administrators);
+    found = ::EqualSid(administrators.Get(), groups->Groups[i].Sid) != FALSE;
   return found;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Text.h"
 
 #include "common/WideText.h"
+#include "platform/win32/Handles.h"
 
 namespace kalvora::platform::win32 {
 
@@ -9,9 +10,9 @@ std::string SystemMessage(DWORD code) {
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
       0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const OwnedLocalMemory<wchar_t*> owned(buffer);
   std::wstring message;
-  if (length != 0 && buffer != nullptr) message.assign(buffer, length);
-  if (buffer != nullptr) ::LocalFree(buffer);
+  if (length != 0 && owned) message.assign(owned.Get(), length);
   while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' '))
     message.pop_back();
   if (message.empty()) return "error " + std::to_string(code);

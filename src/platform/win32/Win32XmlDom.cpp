@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include "platform/win32/Handles.h"
+
 namespace kalvora::platform::win32 {
 namespace {
 
@@ -158,10 +160,14 @@ bool HasDocumentTypeDeclaration(std::string_view bytes) {
 }
 
 bool IsNamespaceDeclaration(const std::wstring& name) {
-  return name == L"xmlns" || name.rfind(L"xmlns:", 0) == 0;
+  return name == L"xmlns" || name.starts_with(L"xmlns:");
 }
 
-bool ReadElement(IXMLDOMNode* node, XmlElement& element) {
+// False also when the element nests deeper than writing allows: whatever is
+// read must be writable again, whether or not the DOM honours its own depth
+// limit. The root is at depth 1.
+bool ReadElement(IXMLDOMNode* node, XmlElement& element, int depth) {
+  if (depth > XmlDom::kMaxDepth) return false;
   Bstr name;
   if (FAILED(node->get_nodeName(name.out()))) return false;
   element.name = name.text();
@@ -191,7 +197,7 @@ bool ReadElement(IXMLDOMNode* node, XmlElement& element) {
     child->get_nodeType(&type);
     if (type == NODE_ELEMENT) {
       element.children.emplace_back();
-      if (!ReadElement(child.Get(), element.children.back())) return false;
+      if (!ReadElement(child.Get(), element.children.back(), depth + 1)) return false;
     }
     ComPtr<IXMLDOMNode> next;
     if (child->get_nextSibling(next.GetAddressOf()) != S_OK) break;
@@ -276,7 +282,7 @@ std::optional<XmlElement> Win32XmlDom::Parse(std::string_view fileBytes) {
   ComPtr<IXMLDOMElement> root;
   if (doc->get_documentElement(root.GetAddressOf()) != S_OK || root == nullptr) return std::nullopt;
   XmlElement element;
-  if (!ReadElement(root.Get(), element)) return std::nullopt;
+  if (!ReadElement(root.Get(), element, 1)) return std::nullopt;
   return element;
 }
 
@@ -307,10 +313,13 @@ std::optional<std::string> Win32XmlDom::Serialize(const XmlElement& root) {
   if (FAILED(::GetHGlobalFromStream(stream.Get(), &memory)) || FAILED(stream->Stat(&stat, STATFLAG_NONAME))) {
     return std::nullopt;
   }
-  const auto* bytes = static_cast<const char*>(::GlobalLock(memory));
-  if (bytes == nullptr) return std::nullopt;
-  std::string out(bytes, static_cast<std::size_t>(stat.cbSize.QuadPart));
-  ::GlobalUnlock(memory);
+  std::string out;
+  {
+    const auto* bytes = static_cast<const char*>(::GlobalLock(memory));
+    if (bytes == nullptr) return std::nullopt;
+    const OwnedGlobalLock locked(memory);
+    out.assign(bytes, static_cast<std::size_t>(stat.cbSize.QuadPart));
+  }
   return EscapeRawWhitespaceInValues(out);
 }
 

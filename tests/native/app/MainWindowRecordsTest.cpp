@@ -1,30 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "app/main/ProgramOperations.h"
 #include "support/WindowHarness.h"
 
 namespace kalvora::testing {
 namespace {
 
-// The window created with the program's real operations, the Smart Folder
-// Settings dialog confirmed.
+// The window created, the Smart Folder Settings dialog confirmed.
 struct ProgramStart {
   explicit ProgramStart(WindowHarness& h)
-      : userSettings(h.platform.profiles, h.UserSettingsPath()),
-        operations(h.platform, h.platform.system.ProgramFilePath(), userSettings),
-        window((h.realOperations = &operations,
-                h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); }),
-                h.Window())) {
-    operations.Attach(&window);
-    window.FormCreate();
-  }
-  settings::SettingsFile userSettings;
-  app::ProgramOperations operations;
+      : window((h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); }),
+                h.Create())) {}
   app::TRevistoWindow& window;
 };
 
-// A window with the program's real operations: what is saved from the tree
-// comes back, groups expanded as they were, when the record is opened again.
+// What is saved from the tree comes back, groups expanded as they were, when
+// the record is opened again.
 TEST(MainWindowRecords, SavedRecordOpensAgainWithItsTreeAndExpansion) {
   WindowHarness h;
   h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");

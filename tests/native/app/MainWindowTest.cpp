@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "app/main/MenuDefinitions.h"
+#include "common/WideText.h"
 #include "support/WindowHarness.h"
 
 namespace kalvora::testing {
@@ -8,6 +12,46 @@ namespace {
 
 using app::Command;
 using app::TimerId;
+
+const std::wstring RecordFolder = L"C:\\Records\\";
+const std::wstring SendToLink = L"C:\\users\\joe\\AppData\\Roaming\\Microsoft\\Windows\\SendTo\\Revisto.lnk";
+// What one refresh of the recently open folders notes, both of its settings on.
+const std::vector<std::wstring> RefreshLines = {L"real-time rec folder", L" rec exists folder"};
+
+std::vector<std::wstring> Repeated(const std::vector<std::wstring>& lines, int times) {
+  std::vector<std::wstring> out;
+  for (int i = 0; i < times; ++i) out.insert(out.end(), lines.begin(), lines.end());
+  return out;
+}
+
+// Record files in the record folder, each holding the one folder
+// C:\Data\<name>, so that the tree tells which record was opened. The tree
+// is left empty.
+void MakeRecords(WindowHarness& h, const std::vector<std::wstring>& names) {
+  auto& documents = h.window->Documents();
+  h.machine.files().CreateDirectoryTree(RecordFolder);
+  for (const auto& name : names) {
+    const std::wstring folder = L"C:\\Data\\" + name;
+    h.machine.files().CreateDirectoryTree(folder);
+    documents.Clear();
+    documents.AddItem(folder, L"");
+    ASSERT_TRUE(h.window->RecordFiles().WriteRecordFile(RecordFolder + name + L".revisto"));
+  }
+  documents.Clear();
+}
+
+// The records the window opens, in order: noted whenever it lets messages
+// run while a record loads (one opened twice in a row shows once).
+struct OpenedRecords {
+  explicit OpenedRecords(WindowHarness& h) {
+    h.process.pump().SetHook([this, &h] {
+      const auto& state = h.window->State();
+      if (state.LoadingFlag && (paths.empty() || paths.back() != state.CurrentRecordPath))
+        paths.push_back(state.CurrentRecordPath);
+    });
+  }
+  std::vector<std::wstring> paths;
+};
 
 TEST(MainWindow, FirstStartWindowAndLayout) {
   WindowHarness h;
@@ -52,14 +96,26 @@ TEST(MainWindow, CreationRunsItsStepsInOrder) {
     order.push_back("SmartFolderSettingsDialog");
     return false;
   });
-  h.operations.onCall = [&](const std::string& name) {
-    // The folder refresh runs with the settings already loaded.
-    if (name == "RefreshRecentFolders") EXPECT_FALSE(h.window->SettingsDialog().EdtRecordPath.empty());
-    order.push_back(name);
+  bool writerStarted = false;
+  h.view.onCall = [&](const std::string& call) {
+    if (call == "SetTopmost") {
+      order.push_back("ApplySettings");
+      EXPECT_EQ(h.UserKey(L"PinToTaskBar", L"install"), L"1") << "the one-time pin counted this start before";
+      EXPECT_TRUE(h.window->State().Memo1.empty()) << "no folder refresh yet";
+    }
+    // The refresh starts the open-folder shortcut writer.
+    if (call == "SetTimer" && !writerStarted && h.view.TimerEnabled(TimerId::FolderShortcuts)) {
+      writerStarted = true;
+      order.push_back("RefreshRecentFolders");
+      // It runs with the settings already loaded: its record is in the record folder.
+      EXPECT_FALSE(h.window->SettingsDialog().EdtRecordPath.empty());
+      EXPECT_EQ(h.window->State().CurrentRecordPath,
+                h.window->Settings().RecordFolder() + L"Recent Folders.revisto");
+    }
   };
   h.Create();
-  EXPECT_EQ(order, (std::vector<std::string>{"RegisterDropTarget", "PinToTaskbarOnce", "ApplyStartWithWindows(0)",
-                                             "RefreshRecentFolders", "SmartFolderSettingsDialog"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"ApplySettings", "RefreshRecentFolders", "SmartFolderSettingsDialog"}));
+  EXPECT_EQ(h.window->State().Memo1, RefreshLines);
 }
 
 TEST(MainWindow, WindowsSevenStepsRunOnlyThere) {
@@ -68,10 +124,8 @@ TEST(MainWindow, WindowsSevenStepsRunOnlyThere) {
   h.SetUserKey(L"CbNotShowAgain", L"1");
   auto& window = h.Create();
   window.OnTimer(TimerId::FirstRun);
-  for (const auto& call : h.operations.calls) {
-    EXPECT_NE(call, "PinToTaskbarOnce");
-    EXPECT_NE(call, "EnsureSendToShortcut");
-  }
+  EXPECT_EQ(h.UserKey(L"PinToTaskBar", L"install"), L"<missing>") << "no pin counted";
+  EXPECT_FALSE(h.machine.links().Shortcut(SendToLink)) << "no Send To shortcut";
   EXPECT_EQ(window.State().OsName, L"windows");
 }
 
@@ -110,47 +164,49 @@ TEST(MainWindow, StartupTimerBranches) {
     std::vector<std::wstring> records;
     int startupRecord;
     int storedListIndex;
-    std::vector<std::string> calls;
+    bool refreshed;                    // the recently open folders
+    std::vector<std::wstring> opened;  // the records opened, in order
     bool newRecord;
     int selected;  // the list's index afterwards
   };
   const Case cases[] = {
-      {"no records, a file handed over: capture", {L"C:\\x.txt"}, {}, -1, 0,
-       {"EnsureSendToShortcut", "RunCapture", "CommandLineIntake"}, true, -1},
-      {"no records, no arguments", {}, {}, -1, 0, {"EnsureSendToShortcut", "CommandLineIntake"}, false, -1},
-      {"no records, /run first", {L"/run", L"C:\\x.txt"}, {}, -1, 0,
-       {"EnsureSendToShortcut", "CommandLineIntake"}, false, -1},
-      {"no records, /install", {L"/install"}, {}, -1, 0,
-       {"EnsureSendToShortcut", "CheckForUpdate", "CommandLineIntake"}, false, -1},
-      {"records, no start-up record", {L"C:\\x.txt"}, {L"Recent Folders"}, -1, 0,
-       {"EnsureSendToShortcut", "RefreshRecentFolders", "CommandLineIntake"}, false, -1},
-      {"start-up record without /run", {}, {L"a", L"b", L"c"}, 2, 1,
-       {"EnsureSendToShortcut", "OpenSelectedRecord", "CommandLineIntake"}, false, 1},
-      {"start-up record with /run", {L" /run "}, {L"a", L"b", L"c"}, 2, 1,
-       {"EnsureSendToShortcut", "OpenSelectedRecord", "ReplayAll", "OpenSelectedRecord", "CommandLineIntake"},
-       false, 1},
+      {"no records, a file handed over: a new record", {L"C:\\x.txt"}, {}, -1, 0, false, {}, true, -1},
+      {"no records, no arguments", {}, {}, -1, 0, false, {}, false, -1},
+      {"no records, /run first", {L"/run", L"C:\\x.txt"}, {}, -1, 0, false, {}, false, -1},
+      {"no records, /install", {L"/install"}, {}, -1, 0, false, {}, false, -1},
+      {"records, no start-up record", {L"C:\\x.txt"}, {L"Recent Folders"}, -1, 0, true, {}, false, -1},
+      {"start-up record without /run", {}, {L"a", L"b", L"c"}, 2, 1, false, {L"b"}, false, 1},
+      {"start-up record with /run: the start-up record, then the stored one", {L" /run "}, {L"a", L"b", L"c"}, 2,
+       1, false, {L"c", L"b"}, false, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WindowHarness h(c.args);
     h.SetUserKey(L"CbNotShowAgain", L"1");
+    h.SetUserKey(L"EdtRECPath", RecordFolder);
     h.SetUserKey(L"RECIndWhenStartup", std::to_wstring(c.startupRecord));
     h.SetUserKey(L"LbRECs", std::to_wstring(c.storedListIndex));
     auto& window = h.Create();
+    MakeRecords(h, c.records);
     window.MutableLayout().recordList = c.records;
-    std::vector<int> selectedWhenOpened;
-    h.operations.calls.clear();
-    h.operations.onCall = [&](const std::string& name) {
-      if (name == "OpenSelectedRecord") selectedWhenOpened.push_back(window.Layout().recordListIndex);
-    };
+    window.State().Memo1.clear();
+    OpenedRecords opened(h);
     window.OnTimer(TimerId::FirstRun);
-    EXPECT_EQ(h.operations.calls, c.calls);
+    EXPECT_TRUE(h.machine.links().Shortcut(SendToLink)) << "the Send To shortcut is made on Windows 7";
+    EXPECT_EQ(window.State().Memo1, c.refreshed ? RefreshLines : std::vector<std::wstring>{});
+    std::vector<std::wstring> expectedOpened;
+    for (const auto& name : c.opened) expectedOpened.push_back(RecordFolder + name + L".revisto");
+    EXPECT_EQ(opened.paths, expectedOpened);
+    if (!c.opened.empty()) {
+      EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(L"C:\\Data\\" + c.opened.back()))
+          << "the tree shows the record opened last";
+      EXPECT_EQ(window.State().CurrentRecordPath, expectedOpened.back());
+    }
     EXPECT_EQ(window.State().NewRecordFlag, c.newRecord);
     EXPECT_EQ(window.Layout().recordListIndex, c.selected);
     EXPECT_FALSE(h.view.TimerEnabled(TimerId::FirstRun)) << "the start-up timer runs once";
     EXPECT_TRUE(window.State().StartupDone);
     EXPECT_FALSE(window.State().StartingFlag);
-    if (c.calls.size() == 5) EXPECT_EQ(selectedWhenOpened, (std::vector<int>{2, 1}));
   }
 }
 
@@ -158,20 +214,16 @@ TEST(MainWindow, StartRequestsFromTheSharedSettings) {
   struct Case {
     const wchar_t* value;
     bool smartRecord;
-    bool settingsOpened;
   };
-  const Case cases[] = {{L"3", true, false}, {L"4", false, true}, {L"0", false, false}, {L"9", false, false}};
+  const Case cases[] = {{L"3", true}, {L"4", false}, {L"0", false}, {L"9", false}};
   for (const auto& c : cases) {
     WindowHarness h;
     h.SetUserKey(L"CbNotShowAgain", L"1");
     h.SetSharedKey(L"status", L"openwindow", c.value);
     auto& window = h.Create();
-    h.operations.calls.clear();
     window.OnTimer(TimerId::FirstRun);
     EXPECT_EQ(window.WindowSettings().cbSmartRecord, c.smartRecord) << c.value;
-    const bool opened = std::find(h.operations.calls.begin(), h.operations.calls.end(), "OpenSettingsDialog") !=
-                        h.operations.calls.end();
-    EXPECT_EQ(opened, c.settingsOpened) << c.value;
+    EXPECT_TRUE(window.State().StartupDone) << c.value;
   }
 }
 
@@ -179,29 +231,42 @@ TEST(MainWindow, ActivationRefreshesOnlyAfterStartup) {
   WindowHarness h;
   h.SetUserKey(L"CbNotShowAgain", L"1");
   auto& window = h.Create();
-  h.operations.calls.clear();
+  window.State().Memo1.clear();
   window.OnActivateApp(true);
-  EXPECT_TRUE(h.operations.calls.empty()) << "activation before start-up is done does nothing";
-  EXPECT_TRUE(window.State().Memo1.empty());
+  EXPECT_TRUE(window.State().Memo1.empty()) << "activation before start-up is done does nothing";
 
   window.OnTimer(TimerId::FirstRun);
-  h.operations.calls.clear();
+  window.State().Memo1.clear();
   window.OnActivateApp(true);
   window.OnActivateApp(false);
   window.OnActivateApp(true);
-  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"RefreshRecentFolders", "RefreshRecentFolders"}));
-  EXPECT_EQ(window.State().Memo1, (std::vector<std::wstring>{L"active rec", L"active rec"}));
+  std::vector<std::wstring> once = RefreshLines;
+  once.push_back(L"active rec");
+  EXPECT_EQ(window.State().Memo1, Repeated(once, 2)) << "each activation refreshes the folders first";
 }
 
 TEST(MainWindow, RefreshTimerAndCommandsRefreshTheFolders) {
   WindowHarness h;
   h.SetUserKey(L"CbNotShowAgain", L"1");
   auto& window = h.Create();
-  h.operations.calls.clear();
-  window.OnTimer(TimerId::RecFolders);
-  window.OnCommand(Command::Refresh2);
-  window.OnCommand(Command::Refresh3);
-  EXPECT_EQ(h.operations.calls, std::vector<std::string>(3, "RefreshRecentFolders"));
+  window.State().Memo1.clear();
+  const std::wstring recent = h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Recent);
+  const std::vector<std::pair<std::wstring, std::function<void()>>> triggers = {
+      {L"C:\\Work\\Timer", [&] { window.OnTimer(TimerId::RecFolders); }},
+      {L"C:\\Work\\Refresh2", [&] { window.OnCommand(Command::Refresh2); }},
+      {L"C:\\Work\\Refresh3", [&] { window.OnCommand(Command::Refresh3); }},
+  };
+  for (const auto& [folder, trigger] : triggers) {
+    SCOPED_TRACE(text::WideToUtf8(folder));
+    // A folder the user has just opened.
+    h.machine.files().CreateDirectoryTree(folder);
+    h.machine.links().AddShortcut(recent + folder.substr(folder.rfind(L'\\')) + L".lnk",
+                                  platform::sim::SimShortcut{folder});
+    EXPECT_FALSE(window.Documents().CheckIfRecentDocInTreeNode(folder));
+    trigger();
+    EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(folder));
+  }
+  EXPECT_EQ(window.State().Memo1, Repeated(RefreshLines, 3));
 }
 
 TEST(MainWindow, FinishTimerHidesTheProgressAndDropsTopmostUnlessAlwaysOnTop) {
@@ -252,13 +317,18 @@ TEST(MainWindow, MenuBarAndStatusBarItemsStayInStepAndAreStored) {
 TEST(MainWindow, TextSizeItems) {
   WindowHarness h;
   h.SetUserKey(L"CbNotShowAgain", L"1");
+  h.SetUserKey(L"EdtRECPath", RecordFolder);
   auto& window = h.Create();
-  h.operations.calls.clear();
+  MakeRecords(h, {L"a"});
+  window.Records().RefreshRecordList();
+  window.MutableLayout().recordListIndex = 0;
+  OpenedRecords opened(h);
   window.OnCommand(Command::TextSizeLarger);
   EXPECT_EQ(h.view.shown.treeFontSize, 12);
   EXPECT_EQ(h.view.shown.checkedTextSize, 12);
   EXPECT_EQ(h.UserKey(L"curTextSize"), L"12");
-  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"OpenSelectedRecord"})) << "the record is reloaded";
+  EXPECT_EQ(opened.paths, std::vector<std::wstring>{RecordFolder + L"a.revisto"}) << "the record is reloaded";
+  EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(L"C:\\Data\\a"));
 
   window.ApplyTextSize(11);
   EXPECT_EQ(window.Layout().treeFontSize, 11);
@@ -292,9 +362,6 @@ TEST(MainWindow, AboutExitAndClose) {
   EXPECT_EQ(h.process.dialogs().ShownDialogs(), (std::vector<std::wstring>{L"TAboutBox"}));
   window.OnCommand(Command::Exit);
   EXPECT_EQ(h.view.closeCount, 1);
-  h.operations.calls.clear();
-  window.FormDestroy();
-  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"RevokeDropTarget"}));
 }
 
 TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
@@ -352,14 +419,18 @@ namespace {
 TEST(MainWindow, RecordListPagesAndStop) {
   WindowHarness h;
   h.SetUserKey(L"CbNotShowAgain", L"1");
+  h.SetUserKey(L"EdtRECPath", RecordFolder);
   auto& window = h.Create();
-  window.MutableLayout().recordList = {L"a", L"b"};
-  h.operations.calls.clear();
+  MakeRecords(h, {L"a", L"b"});
+  window.Records().RefreshRecordList();
+  ASSERT_EQ(window.Layout().recordList, (std::vector<std::wstring>{L"a", L"b"}));
+  OpenedRecords opened(h);
   window.OnRecordSelected(1);
   window.OnRecordSelected(5);  // not in the list: ignored
   EXPECT_EQ(window.Layout().recordListIndex, 1);
   EXPECT_EQ(h.UserKey(L"LbRECs"), L"1");
-  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"OpenSelectedRecord"}));
+  EXPECT_EQ(opened.paths, std::vector<std::wstring>{RecordFolder + L"b.revisto"});
+  EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(L"C:\\Data\\b"));
 
   window.OnPageSelected(window::PageApplication);  // hidden in this layout
   EXPECT_EQ(window.Layout().activePage, window::PageAll);

@@ -12,12 +12,12 @@ namespace kalvora::capture {
 namespace {
 
 // The main window's timer; the test fires its ticks by hand.
-struct FakeTimer : FolderShortcutTimer {
-  void Start(unsigned intervalMs) override {
+struct FakeTimer : RunningObjectManHost {
+  void StartFolderShortcutTimer(unsigned intervalMs) override {
     running = true;
     interval = intervalMs;
   }
-  void Stop() override { running = false; }
+  void StopFolderShortcutTimer() override { running = false; }
   bool running = false;
   unsigned interval = 0;
 };

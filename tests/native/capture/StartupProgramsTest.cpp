@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/DeveloperReports.h"
 #include "support/ResolutionHarness.h"
 
 namespace kalvora::capture {
@@ -128,6 +129,20 @@ TEST_F(StartupProgramsTest, BrokenSourcesAndEntriesDoNoHarm) {
   EXPECT_FALSE(Filter(L"", L"Unknown"));
   EXPECT_TRUE(Filter(L"C:\\u\\good.exe", L"Good"));
   EXPECT_EQ(*startMan.StartupEntries(), (std::vector<std::wstring>{L"", L"C:\\u\\good.exe"}));
+}
+
+TEST_F(StartupProgramsTest, ASourceThatFailsIsReportedToTheDeveloperAndTheNextOneIsStillRead) {
+  h.registry().SetValue({RegistryRoot::CurrentUser, kShellFolders}, L"StartUp", RegistryType::Binary, L"x");
+  h.machine.files().AddFile(kCommonStartup + L"\\common.exe", "");
+  h.machine.files().AddFile(kUserStartup + L"\\user.exe", "");
+  Run(RegistryRoot::CurrentUser, L"after", L"C:\\u\\after.exe");
+  startMan.RefreshStartupList();
+  EXPECT_EQ(*startMan.StartupEntries(),
+            (std::vector<std::wstring>{kCommonStartup + L"\\common.exe", L"C:\\u\\after.exe"}));
+  EXPECT_EQ(h.machine.developerLog().Reports(),
+            (std::vector<platform::sim::DeveloperReport>{
+                {L"TWindowsStartMan.ReadStartupFolder",
+                 L"registry value is not text: Software\\MicroSoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\StartUp"}}));
 }
 
 TEST(StartupFilterListTest, FindsARowByLocationIgnoringCaseAndBlanks) {

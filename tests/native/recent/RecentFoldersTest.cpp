@@ -10,9 +10,9 @@ namespace {
 using kalvora::testing::ConfirmSmartFolderDialog;
 using kalvora::testing::WindowHarness;
 
-// Open folder windows as the refresh sees them; each test says what a scan
-// would add.
-class FakeOpenFolders : public OpenFolderWindows {
+// The window's open folder windows as the refresh sees them; each test says
+// what a scan would add.
+class FakeOpenFolders : public RecentFoldersHost {
  public:
   void StartFolderShortcuts() override { ++starts; }
   void ScanOpenFolderWindows() override { ++scans; }

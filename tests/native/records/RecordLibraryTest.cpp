@@ -16,31 +16,36 @@ using testing::WindowHarness;
 // A window on a machine whose record folder is C:\Records\, with a record
 // library whose record file is a stand-in: writing stores the All tree's
 // root texts, loading makes groups of two children each.
-class RecordLibraryTest : public ::testing::Test {
+class RecordLibraryTest : public ::testing::Test, public RecordLibraryHost {
  protected:
   RecordLibraryTest() {
     h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
     h.process.dialogs().AnswerDialogs([](auto& s) { return ConfirmSmartFolderDialog(s, true); });
     window = &h.Create();
+    // The window's first folder refresh aimed the next save at "Recent
+    // Folders"; the library here starts with no record chosen.
+    State().FolderRecordFlag = false;
+    State().CurrentRecordPath.clear();
     machine().SetNow({2012, 3, 5, 10, 0, 0, 0});
     machine().files().CreateDirectoryTree(L"C:\\Records");
-    library = std::make_unique<RecordLibrary>(
-        h.platform, window->Documents(), window->State(), window->MutableLayout(), window->Settings(),
-        RecordLibraryServices{[this](const std::wstring& path) {
-                                std::string roots;
-                                for (auto id : Tree().Roots()) roots += text::WideToUtf8(Tree().Node(id).text) + ";";
-                                return WriteFileSafely(machine().files(), path, roots);
-                              },
-                              [this](const std::wstring& path) {
-                                loaded.push_back(path);
-                                for (int i = 0; i < groupsToLoad; ++i) {
-                                  auto group = Tree().AddChild(tree::NoNode, L"group" + std::to_wstring(i));
-                                  Tree().AddChild(group, L"a");
-                                  Tree().AddChild(group, L"b");
-                                }
-                              },
-                              [] {}});
+    library = std::make_unique<RecordLibrary>(h.platform, window->Documents(), window->State(),
+                                              window->MutableLayout(), window->Settings(), *this);
   }
+
+  bool WriteRecord(const std::wstring& path) override {
+    std::string roots;
+    for (auto id : Tree().Roots()) roots += text::WideToUtf8(Tree().Node(id).text) + ";";
+    return WriteFileSafely(machine().files(), path, roots);
+  }
+  void LoadRecord(const std::wstring& path) override {
+    loaded.push_back(path);
+    for (int i = 0; i < groupsToLoad; ++i) {
+      auto group = Tree().AddChild(tree::NoNode, L"group" + std::to_wstring(i));
+      Tree().AddChild(group, L"a");
+      Tree().AddChild(group, L"b");
+    }
+  }
+  void Render() override {}
 
   platform::sim::SimMachine& machine() { return h.machine; }
   tree::TreeModel& Tree() { return window->Documents().TVDocs(); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/WindowHarness.h"
 
 namespace kalvora::testing {
@@ -76,7 +78,9 @@ TEST(SettingsStore, SaveSettingsWritesTheEditTextAsShownAndAppliesTheSettings) {
   dialog.tbRecordInterval.SetPosition(30);
   dialog.CbRunWhenWS = true;
   window.WindowSettings().StartupRecordIndex = 4;
-  h.operations.calls.clear();
+  const platform::RegistryKey run{platform::RegistryRoot::LocalMachine,
+                                  L"Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"};
+  ASSERT_EQ(h.machine.registry().ReadString(run, L"Kalvora"), std::nullopt);
   window.Settings().SaveSettings();
 
   EXPECT_EQ(h.UserKey(L"EdtRECPath"), L"D:\\Records") << "the profile file trims what it reads back";
@@ -86,7 +90,9 @@ TEST(SettingsStore, SaveSettingsWritesTheEditTextAsShownAndAppliesTheSettings) {
   EXPECT_EQ(h.UserKey(L"RECIndWhenStartup"), L"4");
   EXPECT_EQ(h.UserKey(L"CbRunWhenWS"), L"1");
   EXPECT_EQ(h.UserKey(L"runasadmin"), L"1");
-  EXPECT_EQ(h.operations.calls, (std::vector<std::string>{"ApplyStartWithWindows(1)"}));
+  EXPECT_EQ(h.machine.registry().ReadString(run, L"Kalvora"),
+            std::optional<std::wstring>(L"\"C:\\Program Files\\Kalvora\\kalvora.exe\" /run"))
+      << "the ticked start with Windows is applied";
 }
 
 TEST(SettingsStore, SmartFolderDialogAtStart) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/main/ShellIntegrationOperations.h"
 #include "common/WideText.h"
 #include "settings/Shortcuts.h"
 #include "settings/StartWithWindows.h"
@@ -32,10 +31,10 @@ const RegistryKey Run32Place{RegistryRoot::LocalMachine,
 const std::wstring SendToLink = L"C:\\users\\joe\\AppData\\Roaming\\Microsoft\\Windows\\SendTo\\Revisto.lnk";
 const std::wstring PinnedLink = L"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Kalvora\\Kalvora.lnk";
 
-// A program start whose window calls the real shell-integration operations.
+// Program starts on one simulated machine, and its Run value.
 class ShellIntegrationHarness : public WindowHarness {
  public:
-  ShellIntegrationHarness() { realOperations = &shellOperations; }
+  using WindowHarness::WindowHarness;
 
   // Ends the current window (if any) and starts the program again on the same machine.
   app::TRevistoWindow& Start() {
@@ -48,7 +47,6 @@ class ShellIntegrationHarness : public WindowHarness {
   }
 
   settings::SettingsFile userFile{platform.profiles, UserSettingsPath()};
-  app::ShellIntegrationOperations shellOperations{platform, ProgramFile, userFile};
 };
 
 TEST(StartWithWindows, ApplyTouchesTheRegistryOnlyWhenChoiceAndValueDisagree) {
@@ -136,9 +134,10 @@ TEST(StartWithWindows, LoadedSettingsShowWhetherTheValueIsPresent) {
 TEST(StartWithWindows, CommandLineQuotesTheProgramFileOfTheGivenFolder) {
   EXPECT_EQ(settings::StartWithWindowsCommandLine(L"C:\\Program Files\\Kalvora\\", L"kalvora.exe"), ExpectedRunData);
   // The product's file name, not the name the running file happens to have.
-  ShellIntegrationHarness h;
-  app::ShellIntegrationOperations renamed{h.platform, L"E:\\Tools\\K\\kalvora-old.exe", h.userFile};
-  renamed.ApplyStartWithWindows(true);
+  ShellIntegrationHarness h({}, L"E:\\Tools\\K\\kalvora-old.exe");
+  auto& renamed = h.Window();
+  renamed.SettingsDialog().CbRunWhenWS = true;
+  renamed.ApplySettings();
   EXPECT_EQ(h.RunValue(), L"\"E:\\Tools\\K\\kalvora.exe\" /run");
   EXPECT_TRUE(renamed.IsStartWithWindows());
 }
@@ -201,7 +200,7 @@ TEST(PinToTaskbar, NoAllUsersProgramsFolderPinsNothing) {
   h.machine.SetSpecialFolder(SpecialFolder::CommonPrograms, L"");
   h.machine.links().AddShortcut(L"C:\\Kalvora\\Kalvora.lnk", SimShortcut{ProgramFile, ProgramFolder});
   EXPECT_EQ(settings::PinnedShortcutPath(h.platform.folders, L"Kalvora"), L"");
-  h.shellOperations.PinToTaskbarOnce();
+  settings::PinToTaskbarOnce(h.platform, h.userFile, L"Kalvora");
   EXPECT_TRUE(h.machine.LaunchLog().empty());
 }
 

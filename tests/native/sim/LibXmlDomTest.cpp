@@ -63,3 +63,8 @@ TEST(LibXmlDomTest, LargeRecordSurvivesWriteAndRead) {
   LibXmlDom dom;
   CheckLargeRecordSurvivesWriteAndRead(dom);
 }
+
+TEST(LibXmlDomTest, NestingStopsAtTheSameDepthForReadingAndWriting) {
+  LibXmlDom dom;
+  CheckNestingStopsAtTheSameDepthForReadingAndWriting(dom);
+}

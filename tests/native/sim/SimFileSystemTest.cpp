@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../../shared/FileSystemCases.h"
 #include "platform/sim/SimFileSystem.h"
 
 namespace kalvora::platform::sim {
@@ -144,6 +145,48 @@ TEST(SimFileSystem, AddFileSetsUpPastDenialsButNotPastMissingDrives) {
   fs.CreateDirectoryTree(L"C:\\free");
   EXPECT_FALSE(fs.WriteFile(L"C:\\free\\g.txt", "y")) << "the fault still waits for a real write";
   EXPECT_FALSE(fs.FileExists(L"C:\\free\\g.txt"));
+}
+
+TEST(SimFileSystem, SharesHoldFoldersAndFilesLikeDrives) {
+  SimFileSystem fs;
+  EXPECT_FALSE(fs.CreateDirectoryTree(L"\\\\Server\\Public\\a")) << "no such share yet";
+  fs.AddShare(L"\\\\Server\\Public");
+  EXPECT_TRUE(fs.DirectoryExists(L"\\\\server\\public\\"));
+  ASSERT_TRUE(fs.CreateDirectoryTree(L"\\\\server\\PUBLIC\\a\\b"));
+  ASSERT_TRUE(fs.WriteFile(L"\\\\server\\public\\a\\f.txt", "x"));
+  EXPECT_EQ(fs.ReadFile(L"\\\\?\\UNC\\SERVER\\public\\a\\F.TXT"), "x");
+  EXPECT_EQ(fs.ListFolder(L"\\\\Server\\Public"), std::vector<std::wstring>{L"a"});
+  EXPECT_EQ(SimFileSystem::Canonical(L"\\\\Server\\Public\\a\\..\\..\\b\\"), L"\\\\Server\\Public\\b");
+  EXPECT_EQ(SimFileSystem::Canonical(L"\\\\?\\c:\\x"), L"C:\\x");
+  EXPECT_EQ(SimFileSystem::Canonical(L"\\\\server"), std::nullopt);
+  EXPECT_EQ(SimFileSystem::Canonical(L"\\\\server\\sh|are"), std::nullopt);
+  EXPECT_THROW(fs.AddShare(L"\\\\server\\public\\a"), std::logic_error);
+  EXPECT_THROW(fs.AddShare(L"C:\\"), std::logic_error);
+}
+
+// The cases the real file system answers alike (the Windows suite runs them
+// under Wine).
+class SimFileSystemCases : public ::testing::Test {
+ protected:
+  SimFileSystemCases() {
+    fs.AddFolder(L"C:\\Scratch");
+    fs.AddShare(L"\\\\fileserver\\public");
+  }
+  file_system_cases::Scratch Scratch() {
+    return {fs, L"C:\\Scratch", L"\\\\fileserver\\public", L"Q:",
+            [this](const std::wstring& path, std::uint32_t attributes) { fs.SetAttributes(path, attributes); }};
+  }
+  SimFileSystem fs;
+};
+
+TEST_F(SimFileSystemCases, CreateDirectoryTree) { file_system_cases::CheckCreateDirectoryTree(Scratch()); }
+TEST_F(SimFileSystemCases, FindFilesMasks) { file_system_cases::CheckFindFilesMasks(Scratch()); }
+TEST_F(SimFileSystemCases, FindFilesEntries) { file_system_cases::CheckFindFilesEntries(Scratch()); }
+TEST_F(SimFileSystemCases, DotNamesAreNotHidden) { file_system_cases::CheckDotNamesAreNotHidden(Scratch()); }
+TEST_F(SimFileSystemCases, WholeFileWrites) { file_system_cases::CheckWholeFileWrites(Scratch()); }
+TEST_F(SimFileSystemCases, MoveFileOver) { file_system_cases::CheckMoveFileOver(Scratch()); }
+TEST_F(SimFileSystemCases, ReadOnlyFilesAreNotRemoved) {
+  file_system_cases::CheckReadOnlyFilesAreNotRemoved(Scratch());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../../shared/RegistryCases.h"
 #include "platform/sim/SimProcess.h"
 
 namespace kalvora::platform::sim {
@@ -44,6 +45,35 @@ TEST(SimRegistry, KeysValuesAndViews) {
 
   registry.SetValue(run, L"Count", RegistryType::Dword, L"3");
   EXPECT_THROW(registry.ReadString(run, L"Count"), RegistryTypeError);
+}
+
+// The cases the real registry answers alike (the Windows suite runs them
+// under Wine).
+class SimRegistryCases : public ::testing::Test {
+ protected:
+  registry_cases::Scratch Scratch() {
+    return {registry, L"KalvoraTests", L"{4B414C56-0000-4000-8000-000000000001}",
+            [this](const RegistryKey& key, const std::wstring& name, std::uint32_t type, const std::string& bytes) {
+              // The simulation keeps text values as their text up to the first zero.
+              std::wstring text;
+              for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+                const wchar_t unit = static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
+                                                          (static_cast<unsigned char>(bytes[i + 1]) << 8));
+                if (unit == L'\0') break;
+                text += unit;
+              }
+              registry.SetValue(key, name, static_cast<RegistryType>(type), text);
+            }};
+  }
+  SimRegistry registry;
+};
+
+TEST_F(SimRegistryCases, ValueEnumeration) { registry_cases::CheckValueEnumeration(Scratch()); }
+TEST_F(SimRegistryCases, ClassesRootMergesTheUsersClassesOverTheMachines) {
+  registry_cases::CheckClassesRootMergesTheUsersClassesOverTheMachines(Scratch());
+}
+TEST_F(SimRegistryCases, The32BitViewAgainstThe64BitView) {
+  registry_cases::CheckThe32BitViewAgainstThe64BitView(Scratch());
 }
 
 TEST(SimShellLinks, FieldsSurviveTheFileFormat) {

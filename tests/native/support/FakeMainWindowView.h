@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/main/MainWindowView.h"
@@ -21,6 +23,7 @@ class FakeMainWindowView : public app::MainWindowView {
   }
   void SetTimer(app::TimerId timer, unsigned intervalMs, bool enabled) override {
     timers[timer] = {intervalMs, enabled};
+    Note("SetTimer");
   }
   app::WindowPlacement GetPlacement() override { return placement; }
   void SetNormalGeometry(const settings::WindowGeometry& geometry) override {
@@ -32,7 +35,10 @@ class FakeMainWindowView : public app::MainWindowView {
     maximized = true;
     placement.normal = false;
   }
-  void SetTopmost(bool value) override { topmost.push_back(value); }
+  void SetTopmost(bool value) override {
+    topmost.push_back(value);
+    Note("SetTopmost");
+  }
   void Close() override { ++closeCount; }
   void AttachTrees(const std::array<tree::TreeModel*, 4>& models, platform::ImageListHandle images) override {
     trees = models;
@@ -45,6 +51,10 @@ class FakeMainWindowView : public app::MainWindowView {
     return it != timers.end() && it->second.enabled;
   }
 
+  // Runs after the view took a call (e.g. "SetTimer"), so a test can look at
+  // what the logic had done by then.
+  std::function<void(const std::string& call)> onCall;
+
   window::MainWindowLayout shown;
   int renderCount = 0;
   std::map<app::TimerId, TimerState> timers;
@@ -55,6 +65,11 @@ class FakeMainWindowView : public app::MainWindowView {
   std::array<tree::TreeModel*, 4> trees{};
   platform::ImageListHandle allTreeImages = 0;
   std::wstring hint;
+
+ private:
+  void Note(const std::string& call) {
+    if (onCall) onCall(call);
+  }
 };
 
 }  // namespace kalvora::testing

@@ -12,15 +12,15 @@
 #include "platform/sim/SimProcess.h"
 #include "settings/SettingsFile.h"
 #include "support/FakeMainWindowView.h"
-#include "support/RecordingOperations.h"
 
 namespace kalvora::testing {
 
 // One program start on a simulated machine, up to a created main window.
 class WindowHarness {
  public:
-  explicit WindowHarness(std::vector<std::wstring> arguments = {})
-      : process(machine, std::move(arguments)), platform(process.Platform()) {}
+  explicit WindowHarness(std::vector<std::wstring> arguments = {},
+                         std::wstring programFile = platform::sim::SimProcess::kDefaultProgramFile)
+      : process(machine, std::move(arguments), std::move(programFile)), platform(process.Platform()) {}
 
   // The user settings file as the program finds it.
   std::wstring UserSettingsPath() { return Folders().userData + L"defualt.ini"; }
@@ -50,8 +50,7 @@ class WindowHarness {
       shared = std::make_unique<settings::SettingsFile>(platform.profiles, folders.sharedData + L"defualt.ini");
       wow64 = std::make_unique<resolve::Wow64State>(platform.system);
       window = std::make_unique<app::TRevistoWindow>(
-          app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view,
-          realOperations ? *realOperations : operations);
+          app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view);
     }
     return *window;
   }
@@ -66,9 +65,6 @@ class WindowHarness {
   platform::sim::SimProcess process;
   platform::Platform platform;
   FakeMainWindowView view;
-  RecordingOperations operations;
-  // When set, the window calls these instead of the recording ones.
-  app::SubsystemOperations* realOperations = nullptr;
   app::StartupFlags flags;
   std::unique_ptr<app::CommandLine> commandLine;
   std::unique_ptr<settings::SettingsFile> user;

@@ -291,6 +291,30 @@ TEST_F(DocumentTreeInsertTest, DuplicatesAreRefusedIgnoringCaseBlanksAndFileUrls
   }
 }
 
+// A folder is stored with backslashes only, so every spelling of it with
+// forward or doubled slashes is the stored item again.
+TEST(DocumentTreeDuplicates, FolderSpelledWithOtherSlashesIsTheStoredFolder) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {LR"(C:\Users\joe\Music)", L"C:/Users/joe/Music"},
+      {LR"(C:\Users\joe\Music)", L"file:///C:/Users/joe//Music"},
+      {LR"(D:\Data\Sub)", LR"(D:\Data//Sub)"},  // not there: a folder item all the same
+      {LR"(D:\Data//Sub)", LR"(D:\Data//Sub)"},
+      {LR"(D:\Data\Sub)", L"D:/Data/Sub"},
+  };
+  for (const auto& [first, again] : cases) {
+    SCOPED_TRACE(text::WideToUtf8(std::wstring(first) + L" then " + again));
+    InsertMachine h;
+    h.Add(first, L"First");
+    const Entries entries = h.Entries();
+    const std::wstring all = Shape(h.tree.TVDocs());
+    const std::wstring folders = Shape(h.tree.TVPath());
+    h.Add(again, L"Again");
+    EXPECT_EQ(h.Entries(), entries);
+    EXPECT_EQ(Shape(h.tree.TVDocs()), all);
+    EXPECT_EQ(Shape(h.tree.TVPath()), folders);
+  }
+}
+
 TEST_F(DocumentTreeInsertTest, ShellPlacesAreInsertedEveryTime) {
   Add(LR"(C:\Windows\explorer.exe)", L"My Computer");
   Add(LR"(C:\Windows\explorer.exe)", L"My Computer");

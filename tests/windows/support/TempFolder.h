@@ -46,7 +46,7 @@ class TempFolder {
     return bytes;
   }
 
- private:
+  // Removes the folder with everything in it, read-only files too.
   static void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -67,5 +67,6 @@ class TempFolder {
     ::RemoveDirectoryW(folder.c_str());
   }
 
+ private:
   std::wstring path_;
 };
