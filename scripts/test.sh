@@ -11,6 +11,9 @@ echo "== native build and tests"
 "$root/scripts/build.sh" native
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)"
 
+echo "== fuzzing (libFuzzer harnesses of fuzz/, sanitizers on)"
+bash "$root/scripts/fuzz.sh" 20
+
 echo "== windows build and tests (Wine, Xvfb)"
 "$root/scripts/build.sh" windows
 source "$root/scripts/wine-env.sh"
