@@ -20,7 +20,8 @@ inline constexpr const wchar_t* RecentItemsOffLine =
 class RecentFoldersHost {
  public:
   virtual ~RecentFoldersHost() = default;
-  // Creates the shortcut writer when needed and (re)starts its timer.
+  // Creates the shortcut writer when needed and starts its timer unless it
+  // already runs.
   virtual void StartFolderShortcuts() = 0;
   // Reads the open folder windows into the hidden lists.
   virtual void ScanOpenFolderWindows() = 0;
