@@ -2,7 +2,6 @@
 
 #include "common/Guarded.h"
 #include "common/PathText.h"
-#include "resolve/ProgramPaths.h"
 #include "common/WideText.h"
 #include "places/FolderPaths.h"
 
@@ -132,10 +131,9 @@ bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree
     // an entry that fails is skipped
     Guarded(L"OpenFolders.RecordRunningFolders", [&] {
       // Web addresses and network paths are not drive folders, so they stay out.
-      if (tree.Paths().WideDirectoryExists(path) && !FolderInTree(platform, tree, path)) {
-        tree.AddItem(path, lists.titles[i]);
+      if (tree.Paths().WideDirectoryExists(path) && !FolderInTree(platform, tree, path) &&
+          AddedToTree(tree, path, lists.titles[i]))
         added = true;
-      }
     });
   }
   return added;
@@ -143,18 +141,41 @@ bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree
 
 bool FolderInTree(const platform::Platform& platform, tree::DocumentTree& tree, const std::wstring& path) {
   if (text::Trim(path).empty()) return true;
-  const std::wstring wanted = platform.text.Lower(text::Trim(resolve::GetProgramPath(resolve::ResolutionServices::From(platform), path)));
+  // A folder's path as it is: a dot in a folder's name ("Mr. Smith") is no
+  // extension to cut.
+  const std::wstring wanted = platform.text.Lower(text::Trim(path));
+  int lastLookedAt = -1;
+  // Paths are read quietly; the hint shows only the last one looked at.
   auto matches = [&](tree::NodeId node) {
-    const std::wstring have = platform.text.Lower(text::Trim(tree.GetDocPath(tree.TVDocs().Node(node).data.DocIndex)));
+    const int index = tree.TVDocs().Node(node).data.DocIndex;
+    if (!tree.Docs().Valid(index)) return false;
+    lastLookedAt = index;
+    const std::wstring have = platform.text.Lower(text::Trim(tree.Docs()[index].path));
     return wanted == have || wanted == have + L"\\" || wanted + L"\\" == have;
   };
+  bool found = false;
   const std::vector<tree::NodeId>& roots = tree.TVDocs().Roots();
-  for (std::size_t r = 0; r < roots.size() && r < kMaxNodes; ++r) {
-    if (matches(roots[r])) return true;
+  for (std::size_t r = 0; r < roots.size() && r < kMaxNodes && !found; ++r) {
+    if (matches(roots[r])) {
+      found = true;
+      break;
+    }
     for (tree::NodeId child : tree.TVDocs().Children(roots[r]))
-      if (matches(child)) return true;
+      if (matches(child)) {
+        found = true;
+        break;
+      }
   }
-  return false;
+  if (lastLookedAt >= 0) tree.GetDocPath(lastLookedAt);
+  return found;
+}
+
+bool AddedToTree(tree::DocumentTree& tree, const std::wstring& path, const std::wstring& title) {
+  // AddItem tells nothing reliable about what it did; what counts is
+  // whether the All tree, which the record is written from, grew.
+  const std::size_t before = tree.TVDocs().Count();
+  tree.AddItem(path, title);
+  return tree.TVDocs().Count() > before;
 }
 
 }  // namespace kalvora::capture

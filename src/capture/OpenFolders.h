@@ -52,6 +52,10 @@ std::wstring RemovableDiskTitle(const platform::Platform& platform, const std::w
 // Hands the listed folders that exist on a drive and are not in the tree
 // yet to the tree; true when it added any.
 bool RecordRunningFolders(const platform::Platform& platform, tree::DocumentTree& tree, const OpenFolderLists& lists);
+// Hands the item to the tree; true only when the All tree gained a node.
+// Every source of a refresh reports "new" through this, so that a refresh
+// that inserted nothing saves nothing.
+bool AddedToTree(tree::DocumentTree& tree, const std::wstring& path, const std::wstring& title);
 // The path, or the same with one trailing backslash more or less, is a root
 // of the "All" tree or a direct child of one. An empty path counts as there.
 bool FolderInTree(const platform::Platform& platform, tree::DocumentTree& tree, const std::wstring& path);

@@ -1,5 +1,6 @@
 #include "capture/RecentDocuments.h"
 
+#include "capture/OpenFolders.h"
 #include <vector>
 
 #include "common/Guarded.h"
@@ -165,9 +166,8 @@ bool RecentDocuments::Record(bool folderRefresh) {
       if (paths.WideDirectoryExists(doc)) {
         places::NormalizeFolderPath(doc);
         if (!tree_.CheckIfRecentDocInTreeNode(doc)) {
-          added = true;
           tree_.AddDebugLine(L"has recent0,CurTargetFileName=" + doc + L",tmp" + listed);
-          tree_.AddItem(doc, paths.GetDisplayName(doc));
+          if (AddedToTree(tree_, doc, paths.GetDisplayName(doc))) added = true;
         }
         StepGauge();
         return;
@@ -183,13 +183,12 @@ bool RecentDocuments::Record(bool folderRefresh) {
           const bool appIsFolder = paths.WideDirectoryExists(appLower);
           const bool handOver =
               !folderRefresh || appIsFolder || unlisted_ == UnlistedProgramDocuments::AddWithProgram;
-          // Reporting an item that stays out of the tree as new would save
-          // an unchanged record on every refresh.
-          if (handOver) added = true;
           tree_.AddDebugLine(L"has recent2,SociateAppPath=" + app + L",tmp" + listed);
           if (handOver) {
             const std::wstring item = resolve::GetProgramPath(resolution_, appIsFolder ? appLower : doc);
-            tree_.AddItem(item, paths.GetDisplayName(item));
+            // Reporting an item that stays out of the tree as new would save
+            // an unchanged record on every refresh.
+            if (AddedToTree(tree_, item, paths.GetDisplayName(item))) added = true;
           }
         }
         StepGauge();
@@ -199,8 +198,7 @@ bool RecentDocuments::Record(bool folderRefresh) {
       if (!tree_.CheckIfRecentDocInTreeNode(doc)) {
         host.PumpMessages();
         tree_.AddDebugLine(L"has recent1,LowCaseSociAppPath=" + appLower + L",CurTargetFileName" + doc);
-        added = true;
-        tree_.AddItem(doc, paths.GetDisplayName(doc));
+        if (AddedToTree(tree_, doc, paths.GetDisplayName(doc))) added = true;
       }
     });
   }

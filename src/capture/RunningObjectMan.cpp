@@ -19,14 +19,37 @@ TRunningObjectMan::TRunningObjectMan(const platform::Platform& platform, tree::P
   }
 }
 
-void TRunningObjectMan::StartFolderShortcuts() { host_.StartFolderShortcutTimer(kIntervalMs); }
+bool RecentItemsTracked(platform::Registry& registry) {
+  using platform::RegistryRoot;
+  const std::wstring policies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+  for (RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
+    const std::optional<std::uint32_t> off = registry.ReadNumber({root, policies}, L"NoRecentDocsHistory");
+    if (off && *off != 0) return false;
+  }
+  const std::optional<std::uint32_t> track = registry.ReadNumber(
+      {RegistryRoot::CurrentUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced"},
+      L"Start_TrackDocs");
+  return !(track && *track == 0);
+}
+
+void TRunningObjectMan::StartFolderShortcuts() {
+  // Setting a running timer again restarts its countdown: a refresh as
+  // frequent as the writer would keep it from ever ticking.
+  if (running_) return;
+  running_ = true;
+  host_.StartFolderShortcutTimer(kIntervalMs);
+}
 
 void TRunningObjectMan::WriteFolderShortcuts() {
   std::vector<platform::ShellWindow> windows;
   if (!platform_.shellWindows.OpenWindows(windows)) {
     host_.StopFolderShortcutTimer();
+    running_ = false;
     return;
   }
+  // The user's choice holds: the timer keeps running, so that turning
+  // tracking on again takes effect at the next pass.
+  if (!RecentItemsTracked(platform_.registry)) return;
   // No duplicate test: each pass rewrites every shortcut, so its file time
   // tells when the folder was last seen open.
   for (const platform::ShellWindow& window : windows) {

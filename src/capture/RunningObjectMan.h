@@ -15,6 +15,11 @@ class RunningObjectManHost {
   virtual void StopFolderShortcutTimer() = 0;
 };
 
+// Windows keeps track of recently opened items for this user: neither the
+// policy NoRecentDocsHistory (the user's or the machine's) nor Explorer's
+// Start_TrackDocs=0 turned it off.
+bool RecentItemsTracked(platform::Registry& registry);
+
 // Writes a shortcut for every open folder window into the user's Recent
 // folder, so that open folders count as recently used. One per program.
 class TRunningObjectMan {
@@ -24,8 +29,11 @@ class TRunningObjectMan {
   // The timer stays off until StartFolderShortcuts.
   TRunningObjectMan(const platform::Platform& platform, tree::PathTests& paths, RunningObjectManHost& host);
 
+  // Starts the timer unless it already runs; a running timer keeps its
+  // countdown.
   void StartFolderShortcuts();
-  // One pass over the open folder windows. When the shell's window list
+  // One pass over the open folder windows; it writes nothing while the
+  // user has turned recent-items tracking off. When the shell's window list
   // cannot be had the timer stops until StartFolderShortcuts runs again.
   void WriteFolderShortcuts();
 
@@ -36,6 +44,7 @@ class TRunningObjectMan {
   tree::PathTests& paths_;
   RunningObjectManHost& host_;
   std::wstring recent_;
+  bool running_ = false;
 };
 
 }  // namespace kalvora::capture

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -44,6 +45,9 @@ class Registry {
   // otherwise. Only REG_SZ and REG_EXPAND_SZ (not expanded) are text: any
   // other type throws RegistryTypeError.
   virtual std::optional<std::wstring> ReadString(const RegistryKey& key, const std::wstring& name) = 0;
+  // A REG_DWORD value; nullopt when the key or value is missing or the
+  // value has another type.
+  virtual std::optional<std::uint32_t> ReadNumber(const RegistryKey& key, const std::wstring& name) = 0;
   // Creates the key (and its parents) when needed; false when refused.
   virtual bool WriteString(const RegistryKey& key, const std::wstring& name, const std::wstring& value) = 0;
   // False when the key or value is missing or the deletion is refused.

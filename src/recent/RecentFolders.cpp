@@ -15,15 +15,18 @@ RecentFolderRecorder::RecentFolderRecorder(window::MainWindowState& state,
 
 void RecentFolderRecorder::RefreshRecentFolders() {
   if (smartFolderSettings_.CbRealTimeRecFolder) {
-    state_.Memo1.push_back(L"real-time rec folder");
+    state_.AddMemoLine(L"real-time rec folder");
     // The next save goes to the recently-open-folders record.
     state_.FolderRecordFlag = true;
     state_.CurrentRecordPath =
         store_.RecordFolder() + records::RecentFoldersRecordName + records::RecordExtension;
     host_.StartFolderShortcuts();
+    const bool tracked = host_.RecentItemsTracked();
+    if (!tracked && !trackingOffNoted_) state_.AddMemoLine(RecentItemsOffLine);
+    trackingOffNoted_ = !tracked;
   }
   if (smartFolderSettings_.CbRefreshRecentFolder) {
-    state_.Memo1.push_back(L" rec exists folder");
+    state_.AddMemoLine(L" rec exists folder");
     AddRecentFoldersToTree();
   }
 }

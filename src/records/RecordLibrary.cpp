@@ -152,6 +152,8 @@ void RecordLibrary::SaveCurrentTree() {
   if (state_.FolderRecordFlag) {
     state_.FolderRecordFlag = false;
   } else if (state_.NewRecordFlag) {
+    // One new record per request: the saves after this one go into it.
+    state_.NewRecordFlag = false;
     state_.CurrentRecordPath = NewRecordPath();
   } else if (!layout_.recordList.empty() && HasSelection()) {
     state_.CurrentRecordPath = SelectedRecordPath();

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,17 @@ struct MainWindowState {
   bool IsAdmin = false;
   bool ProgramNamesLoaded = false;
   // Hidden diagnostic memo: only collects lines, never shown or read.
+  // Add to it through AddMemoLine, which keeps the last lines only.
   std::vector<std::wstring> Memo1;
+
+  // A refresh writes two lines, every 10 seconds by default: 1000 lines
+  // cover the last hour or so, enough to follow what the program just did,
+  // and stay far below a megabyte in a program that runs for weeks.
+  static constexpr std::size_t Memo1MaxLines = 1000;
+  void AddMemoLine(std::wstring line) {
+    Memo1.push_back(std::move(line));
+    if (Memo1.size() > Memo1MaxLines) Memo1.erase(Memo1.begin());
+  }
 };
 
 }  // namespace kalvora::window

@@ -129,6 +129,10 @@ inline void CheckValueEnumeration(const Scratch& scratch) {
       EXPECT_EQ((*values)[i].text, cases[i].text);
     }
   }
+  EXPECT_EQ(registry.ReadNumber(key, L"alpha"), 7u) << "a number reads as one";
+  EXPECT_EQ(registry.ReadNumber(key, L"Zeta"), std::nullopt) << "text is no number";
+  EXPECT_EQ(registry.ReadNumber(key, L"missing"), std::nullopt);
+  EXPECT_EQ(registry.ReadNumber(RegistryKey{key.root, key.path + L"\\missing"}, L"alpha"), std::nullopt);
   for (const ValueCase& c : cases) {
     SCOPED_TRACE(c.what);
     if (c.isText) {

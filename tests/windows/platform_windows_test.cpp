@@ -23,10 +23,29 @@ namespace {
 
 constexpr UINT kCountMessage = WM_APP + 1;
 int g_counted = 0;
+constexpr UINT_PTR kTimerId = 7;
+int g_ticks = 0;
+
+// Runs the window's messages for about the given time.
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  while (::GetTickCount() - start < milliseconds) {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    ::Sleep(5);
+  }
+}
 
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kCountMessage) {
     ++g_counted;
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kTimerId) {
+    ++g_ticks;
     return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
@@ -140,6 +159,24 @@ TEST(Win32MessagePumpTest, RunsPendingMessagesAndLeavesTheQuitForTheMainLoop) {
     ::DispatchMessageW(&message);
   }
   EXPECT_TRUE(sawQuit);
+}
+
+// The main window's timers rely on this: setting a running timer again
+// restarts its countdown, so one set more often than its interval never
+// fires. The simulated window's timers follow it.
+TEST(Win32TimerTest, SettingARunningTimerAgainRestartsItsCountdown) {
+  TestWindow window(L"KalvoraTimerTestClass");
+  Settle();
+  g_ticks = 0;
+  ASSERT_NE(::SetTimer(window.Hwnd(), kTimerId, 400, nullptr), 0u);
+  for (int i = 0; i < 8; ++i) {
+    PumpFor(150);
+    ::SetTimer(window.Hwnd(), kTimerId, 400, nullptr);
+  }
+  EXPECT_EQ(g_ticks, 0) << "re-set every 150 ms, a 400 ms timer never fires";
+  PumpFor(1000);
+  EXPECT_GE(g_ticks, 1) << "left alone, it fires";
+  ::KillTimer(window.Hwnd(), kTimerId);
 }
 
 TEST(Win32ShellTest, StartsAProgramWithParametersInTheGivenFolder) {

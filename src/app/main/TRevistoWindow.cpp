@@ -159,7 +159,7 @@ void TRevistoWindow::TimerFinishTimer() {
 void TRevistoWindow::OnActivateApp(bool active) {
   if (!active || !state_.StartupDone) return;
   RefreshRecentFolders();
-  state_.Memo1.push_back(L"active rec");
+  state_.AddMemoLine(L"active rec");
 }
 
 void TRevistoWindow::OnExitSizeMove() { SaveWindowState(); }
@@ -288,6 +288,12 @@ void TRevistoWindow::OnCommand(Command command) {
 
 void TRevistoWindow::OnRecordSelected(int index) {
   if (index < 0 || index >= static_cast<int>(layout_.recordList.size())) return;
+  // While a long operation runs the click is skipped; the list shows the
+  // selection it had.
+  if (busy_) {
+    Render();
+    return;
+  }
   layout_.recordListIndex = index;
   store_.WriteRecordListIndex(index);
   OpenSelectedRecord();
@@ -332,12 +338,15 @@ void TRevistoWindow::OnTreeNodeExpanded(int page, tree::NodeId node, bool expand
 }
 
 void TRevistoWindow::RefreshRecentFolders() {
-  if (recentFolders_)
+  if (!recentFolders_) return;
+  RunExclusive([&] {
     Guarded(L"TRevistoWindow.RefreshRecentFolders", [&] { recentFolders_->RefreshRecentFolders(); });
+  });
 }
 
 void TRevistoWindow::OpenSelectedRecord() {
-  if (records_) Guarded(L"TRevistoWindow.OpenSelectedRecord", [&] { records_->OpenSelectedRecord(); });
+  if (!records_) return;
+  RunExclusive([&] { Guarded(L"TRevistoWindow.OpenSelectedRecord", [&] { records_->OpenSelectedRecord(); }); });
 }
 
 bool TRevistoWindow::WriteRecord(const std::wstring& path) { return recordFile_->WriteRecordFile(path); }
@@ -356,6 +365,11 @@ void TRevistoWindow::ScanOpenFolderWindows() {
 
 bool TRevistoWindow::RecordRunningFolders() {
   return capture::RecordRunningFolders(context_.platform, *documents_, openFolderLists_);
+}
+
+bool TRevistoWindow::RecentItemsTracked() {
+  return GuardedOr(L"TRevistoWindow.RecentItemsTracked", true,
+                   [&] { return capture::RecentItemsTracked(context_.platform.registry); });
 }
 
 void TRevistoWindow::StartFolderShortcutTimer(unsigned intervalMs) {

@@ -99,6 +99,8 @@ class TRevistoWindow : public settings::SettingsIntegration,
   // The refresh timer as last applied.
   unsigned RecFoldersInterval() const { return recFoldersInterval_; }
   bool RecFoldersEnabled() const { return recFoldersEnabled_; }
+  // A refresh, a capture or a record load is running.
+  bool Busy() const { return busy_; }
 
   // SettingsIntegration
   bool IsStartWithWindows() override;
@@ -121,6 +123,7 @@ class TRevistoWindow : public settings::SettingsIntegration,
   void StartFolderShortcuts() override;
   void ScanOpenFolderWindows() override;
   bool RecordRunningFolders() override;
+  bool RecentItemsTracked() override;
 
   // RunningObjectManHost
   void StartFolderShortcutTimer(unsigned intervalMs) override;
@@ -140,6 +143,20 @@ class TRevistoWindow : public settings::SettingsIntegration,
   void RefreshRecentFolders();
   void OpenSelectedRecord();
   bool IsWindows7() const { return state_.OsName == L"windows 7"; }
+  // Runs a long operation (a refresh, a capture, a record load) unless one
+  // already runs: they let messages run, and a tick or a click in there must
+  // not start another inside it. False when skipped.
+  template <class Step>
+  bool RunExclusive(Step&& step) {
+    if (busy_) return false;
+    busy_ = true;
+    struct Release {
+      bool& busy;
+      ~Release() { busy = false; }
+    } release{busy_};
+    step();
+    return true;
+  }
 
   MainWindowContext context_;
   MainWindowView& view_;
@@ -164,6 +181,7 @@ class TRevistoWindow : public settings::SettingsIntegration,
   std::unique_ptr<capture::TWindowsStartMan> startMan_;
   unsigned recFoldersInterval_ = 10000;
   bool recFoldersEnabled_ = false;
+  bool busy_ = false;
 };
 
 }  // namespace kalvora::app

@@ -108,6 +108,19 @@ std::optional<std::wstring> SimRegistry::ReadString(const RegistryKey& key, cons
   return v->data;
 }
 
+std::optional<std::uint32_t> SimRegistry::ReadNumber(const RegistryKey& key, const std::wstring& name) {
+  Key* k = Open(key);
+  const Value* v = k ? k->Find(name) : nullptr;
+  if (!v || v->type != RegistryType::Dword) return std::nullopt;
+  // The data stands for the number in decimal.
+  std::uint32_t number = 0;
+  for (wchar_t c : v->data) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    number = number * 10 + static_cast<std::uint32_t>(c - L'0');
+  }
+  return number;
+}
+
 std::optional<std::vector<RegistryValue>> SimRegistry::ReadValues(const RegistryKey& key) {
   Key* k = Open(key);
   if (!k) return std::nullopt;

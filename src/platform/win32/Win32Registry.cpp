@@ -54,6 +54,19 @@ OwnedKey OpenKey(const RegistryKey& key, REGSAM access) {
 
 bool Win32Registry::KeyExists(const RegistryKey& key) { return static_cast<bool>(OpenKey(key, KEY_READ)); }
 
+std::optional<std::uint32_t> Win32Registry::ReadNumber(const RegistryKey& key, const std::wstring& name) {
+  const OwnedKey open = OpenKey(key, KEY_READ);
+  if (!open) return std::nullopt;
+  DWORD type = 0;
+  DWORD number = 0;
+  DWORD bytes = sizeof(number);
+  if (::RegQueryValueExW(open.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD || bytes != sizeof(number))
+    return std::nullopt;
+  return number;
+}
+
 std::optional<std::wstring> Win32Registry::ReadString(const RegistryKey& key, const std::wstring& name) {
   const OwnedKey open = OpenKey(key, KEY_READ);
   if (!open) return std::nullopt;

@@ -84,5 +84,25 @@ TEST(MainWindowRecords, RecentFoldersAppearAtStartAndOnRefresh) {
   EXPECT_NE(h.machine.files().ReadFile(record)->find("D:\\Music"), std::string::npos);
 }
 
+// With the default 10-second refresh the open-folder shortcut writer still
+// ticks on its own 10 seconds: each refresh leaves its running timer alone.
+TEST(MainWindowRecords, ShortcutWriterTicksWhileTheRefreshRuns) {
+  WindowHarness h;
+  h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
+  ProgramStart start(h);
+  ASSERT_EQ(start.window.RecFoldersInterval(), 10000u);
+  ASSERT_TRUE(start.window.RecFoldersEnabled());
+  h.machine.files().CreateDirectoryTree(L"C:\\Work\\Plans");
+  h.process.shellWindows().OpenExplorer(L"C:\\Work\\Plans");
+  const std::wstring shortcut =
+      h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Recent) + L"\\Plans.lnk";
+
+  h.view.AdvanceTime(120000);
+
+  EXPECT_GE(h.view.tickCount[app::TimerId::RecFolders], 11);
+  EXPECT_GE(h.view.tickCount[app::TimerId::FolderShortcuts], 11);
+  EXPECT_TRUE(h.machine.files().FileExists(shortcut));
+}
+
 }  // namespace
 }  // namespace kalvora::testing

@@ -439,5 +439,75 @@ TEST(MainWindow, RecordListPagesAndStop) {
   EXPECT_TRUE(window.State().StopFlag);
 }
 
+// A refresh and a record load let messages run; a tick, a command or a
+// record click arriving then is skipped instead of running inside them.
+TEST(MainWindow, LongOperationsNeverRunInsideOneAnother) {
+  struct Case {
+    const char* name;
+    std::function<void(app::TRevistoWindow&)> outer;
+    // What the tree holds afterwards: the outer operation's result alone.
+    std::wstring inTree, notInTree;
+  };
+  const Case cases[] = {
+      {"refresh tick", [](app::TRevistoWindow& w) { w.OnTimer(TimerId::RecFolders); }, L"C:\\Work\\Opened",
+       L"C:\\Data\\a"},
+      {"record load", [](app::TRevistoWindow& w) { w.OnRecordSelected(1); }, L"C:\\Data\\b", L"C:\\Work\\Opened"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WindowHarness h;
+    h.SetUserKey(L"CbNotShowAgain", L"1");
+    h.SetUserKey(L"EdtRECPath", RecordFolder);
+    auto& window = h.Create();
+    MakeRecords(h, {L"a", L"b"});
+    window.Records().RefreshRecordList();
+    const std::wstring recent = h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Recent);
+    h.machine.files().CreateDirectoryTree(L"C:\\Work\\Opened");
+    h.machine.links().AddShortcut(recent + L"\\Opened.lnk", platform::sim::SimShortcut{L"C:\\Work\\Opened"});
+    window.State().Memo1.clear();
+
+    int innerRuns = 0;
+    bool busySeen = false;
+    h.process.pump().SetHook([&] {
+      if (!window.Busy() || busySeen) return;
+      busySeen = true;
+      const std::size_t linesBefore = window.State().Memo1.size();
+      window.OnTimer(TimerId::RecFolders);
+      window.OnCommand(Command::Refresh2);
+      window.OnActivateApp(true);
+      window.OnCommand(Command::TextSizeLarger);
+      window.OnRecordSelected(0);
+      // An activation notes its line even when its refresh is skipped.
+      for (std::size_t i = linesBefore; i < window.State().Memo1.size(); ++i)
+        if (window.State().Memo1[i] != L"active rec") ++innerRuns;
+    });
+    c.outer(window);
+
+    EXPECT_TRUE(busySeen);
+    EXPECT_EQ(innerRuns, 0);
+    EXPECT_FALSE(window.Busy());
+    EXPECT_TRUE(window.Documents().CheckIfRecentDocInTreeNode(c.inTree));
+    EXPECT_FALSE(window.Documents().CheckIfRecentDocInTreeNode(c.notInTree));
+    // Once it has ended, the next one runs.
+    window.OnCommand(Command::Refresh2);
+    EXPECT_GE(window.State().Memo1.size(), RefreshLines.size());
+  }
+}
+
+// The hidden diagnostic memo keeps the newest lines only.
+TEST(MainWindow, DiagnosticMemoKeepsItsLastLines) {
+  WindowHarness h;
+  h.SetUserKey(L"CbNotShowAgain", L"1");
+  auto& window = h.Create();
+  window.OnTimer(TimerId::FirstRun);
+  const std::size_t bound = window::MainWindowState::Memo1MaxLines;
+  // Each activation notes three lines, the last "active rec".
+  for (std::size_t i = 0; i < bound; ++i) window.OnActivateApp(true);
+  window.State().AddMemoLine(L"newest");
+  EXPECT_EQ(window.State().Memo1.size(), bound);
+  EXPECT_EQ(window.State().Memo1.back(), L"newest");
+  EXPECT_EQ(window.State().Memo1[bound - 2], L"active rec");
+}
+
 }  // namespace
 }  // namespace kalvora::testing

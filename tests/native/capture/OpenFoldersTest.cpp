@@ -121,5 +121,44 @@ TEST_F(OpenFoldersTest, FolderInTreeLooksAtRootsAndTheirChildren) {
   EXPECT_TRUE(FolderInTree(platform, h.tree, L"D:\\Projects\\Alpha"));
 }
 
+// A dot in a folder's name is part of the name: such a folder is found
+// once recorded, and a second pass reports nothing new.
+TEST_F(OpenFoldersTest, FoldersWithDotsInTheirNamesAreRecordedOnce) {
+  for (const wchar_t* folder : {L"D:\\Mr. Smith", L"D:\\v1.2 beta", L"C:\\Users\\me\\archive.old"}) {
+    SCOPED_TRACE(folder);
+    h.AddFolder(folder);
+    shell.OpenExplorer(folder);
+    ASSERT_TRUE(ScanOpenFolderWindows(platform, h.tree.Paths(), lists));
+
+    EXPECT_TRUE(RecordRunningFolders(platform, h.tree, lists));
+    EXPECT_TRUE(FolderInTree(platform, h.tree, folder));
+    const int entries = h.EntryCount();
+    EXPECT_FALSE(RecordRunningFolders(platform, h.tree, lists)) << "nothing was inserted";
+    EXPECT_EQ(h.EntryCount(), entries);
+  }
+}
+
+TEST_F(OpenFoldersTest, AddedToTreeIsTrueOnlyWhenTheTreeGrew) {
+  EXPECT_TRUE(AddedToTree(h.tree, L"D:\\Projects", L"Projects"));
+  EXPECT_FALSE(AddedToTree(h.tree, L"D:\\Projects", L"Projects")) << "already there";
+  EXPECT_FALSE(AddedToTree(h.tree, L"D:\\Projects\\", L"Projects")) << "the same folder";
+}
+
+// The search through the tree reads paths quietly: the hint panel shows the
+// last path looked at, once, however large the tree.
+TEST_F(OpenFoldersTest, FolderInTreeShowsOneHintPerSearch) {
+  for (int i = 0; i < 30; ++i) {
+    const std::wstring folder = L"D:\\Projects\\p" + std::to_wstring(i);
+    h.AddFolder(folder);
+    h.tree.AddItem(folder, L"");
+  }
+  h.host.hints.clear();
+  EXPECT_FALSE(FolderInTree(platform, h.tree, L"D:\\Elsewhere"));
+  EXPECT_EQ(h.host.hints.size(), 1u);
+  h.host.hints.clear();
+  EXPECT_TRUE(FolderInTree(platform, h.tree, L"D:\\Projects\\p3"));
+  EXPECT_EQ(h.host.hints.size(), 1u);
+}
+
 }  // namespace
 }  // namespace kalvora::capture

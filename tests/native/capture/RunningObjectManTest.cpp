@@ -101,5 +101,60 @@ TEST_F(RunningObjectManTest, AFailingPassStopsTheTimerUntilStartedAgain) {
   EXPECT_EQ(RecentShortcuts(), std::vector<std::wstring>{L"Projects.lnk -> D:\\Projects"});
 }
 
+TEST_F(RunningObjectManTest, StartingAgainLeavesARunningTimerAlone) {
+  int starts = 0;
+  struct CountingTimer : RunningObjectManHost {
+    int& starts;
+    explicit CountingTimer(int& s) : starts(s) {}
+    void StartFolderShortcutTimer(unsigned) override { ++starts; }
+    void StopFolderShortcutTimer() override {}
+  } counting{starts};
+  h.process.shellWindows().SetUnavailable(true);
+  TRunningObjectMan writer{h.process.Platform(), h.tree.Paths(), counting};
+  writer.StartFolderShortcuts();
+  writer.StartFolderShortcuts();
+  EXPECT_EQ(starts, 1) << "setting a running timer again would restart its countdown";
+  writer.WriteFolderShortcuts();  // fails and stops the timer
+  writer.StartFolderShortcuts();
+  EXPECT_EQ(starts, 2) << "a stopped timer starts again";
+}
+
+// The user's choice to keep no recent items holds: no shortcut is written.
+TEST_F(RunningObjectManTest, NoShortcutsWhileRecentItemsTrackingIsOff) {
+  using platform::RegistryRoot;
+  const std::wstring policies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+  const std::wstring advanced = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+  struct Case {
+    const char* what;
+    RegistryRoot root;
+    std::wstring key, name, value;
+    bool written;
+  };
+  const Case cases[] = {
+      {"nothing set", RegistryRoot::CurrentUser, L"", L"", L"", true},
+      {"the user's policy", RegistryRoot::CurrentUser, policies, L"NoRecentDocsHistory", L"1", false},
+      {"the machine's policy", RegistryRoot::LocalMachine, policies, L"NoRecentDocsHistory", L"1", false},
+      {"policy set to 0", RegistryRoot::CurrentUser, policies, L"NoRecentDocsHistory", L"0", true},
+      {"Explorer's setting off", RegistryRoot::CurrentUser, advanced, L"Start_TrackDocs", L"0", false},
+      {"Explorer's setting on", RegistryRoot::CurrentUser, advanced, L"Start_TrackDocs", L"1", true},
+  };
+  h.process.shellWindows().OpenExplorer(L"D:\\Projects");
+  man.StartFolderShortcuts();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    h.machine.registry().DeleteKey({RegistryRoot::CurrentUser, policies});
+    h.machine.registry().DeleteKey({RegistryRoot::CurrentUser, advanced});
+    h.machine.registry().DeleteKey({RegistryRoot::LocalMachine, policies});
+    for (const auto& entry : h.machine.files().FindFiles(recent + L"\\*.lnk"))
+      h.machine.files().RemoveFile(recent + L"\\" + entry.name);
+    if (!c.key.empty())
+      h.machine.registry().SetValue({c.root, c.key}, c.name, platform::sim::RegistryType::Dword, c.value);
+    EXPECT_EQ(RecentItemsTracked(h.machine.registry()), c.written);
+    Tick();
+    EXPECT_EQ(RecentShortcuts().size(), c.written ? 1u : 0u);
+    EXPECT_TRUE(timer.running) << "turning tracking on again takes effect at the next pass";
+  }
+}
+
 }  // namespace
 }  // namespace kalvora::capture

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/WindowHarness.h"
 
 namespace kalvora::recent {
@@ -17,6 +19,8 @@ class FakeOpenFolders : public RecentFoldersHost {
   void StartFolderShortcuts() override { ++starts; }
   void ScanOpenFolderWindows() override { ++scans; }
   bool RecordRunningFolders() override { return foldersToAdd; }
+  bool RecentItemsTracked() override { return tracked; }
+  bool tracked = true;
   int starts = 0;
   int scans = 0;
   bool foldersToAdd = false;
@@ -109,6 +113,23 @@ TEST_F(RecentFoldersTest, SettingsDecideWhatARefreshDoes) {
   EXPECT_EQ(Roots(), 1u);
   EXPECT_FALSE(Saved(L"Recent Folders.revisto"));
   EXPECT_TRUE(Saved(L"Dec 10,2026_001.revisto"));
+}
+
+TEST_F(RecentFoldersTest, TrackingTurnedOffIsToldOnceInTheTrace) {
+  auto offLines = [&] {
+    return std::count(window->State().Memo1.begin(), window->State().Memo1.end(), std::wstring(RecentItemsOffLine));
+  };
+  window->State().Memo1.clear();
+  openFolders.tracked = false;
+  for (int i = 0; i < 3; ++i) recorder->RefreshRecentFolders();
+  EXPECT_EQ(offLines(), 1);
+  EXPECT_EQ(openFolders.starts, 3) << "the writer still runs, and writes nothing";
+
+  openFolders.tracked = true;
+  recorder->RefreshRecentFolders();
+  openFolders.tracked = false;
+  recorder->RefreshRecentFolders();
+  EXPECT_EQ(offLines(), 2) << "turned off again: told again";
 }
 
 }  // namespace

@@ -161,6 +161,11 @@ TEST_F(RecordLibraryTest, SaveAndRefreshListsAndSelectsTheNewRecord) {
   EXPECT_EQ(Layout().recordListIndex, 0);
   EXPECT_EQ(h.UserKey(L"LbRECs"), L"0");
   EXPECT_EQ(h.view.hint, L"Finish.");
+
+  // The request was for one new record: the next save goes into it.
+  EXPECT_FALSE(State().NewRecordFlag);
+  library->SaveAndRefresh();
+  EXPECT_EQ(Layout().recordList, std::vector<std::wstring>{L"Mar 05,2012_001"});
 }
 
 TEST_F(RecordLibraryTest, TreeStateFileIsUtf16WithOneLinePerGroup) {

@@ -54,6 +54,13 @@ class SimRegistryCases : public ::testing::Test {
   registry_cases::Scratch Scratch() {
     return {registry, L"KalvoraTests", L"{4B414C56-0000-4000-8000-000000000001}",
             [this](const RegistryKey& key, const std::wstring& name, std::uint32_t type, const std::string& bytes) {
+              // The simulation keeps a number as its decimal text.
+              if (type == registry_cases::kNumber && bytes.size() == 4) {
+                std::uint32_t number = 0;
+                for (int i = 3; i >= 0; --i) number = number * 256 + static_cast<unsigned char>(bytes[i]);
+                registry.SetValue(key, name, RegistryType::Dword, std::to_wstring(number));
+                return;
+              }
               // The simulation keeps text values as their text up to the first zero.
               std::wstring text;
               for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {

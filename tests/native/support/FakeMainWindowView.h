@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -14,6 +15,8 @@ class FakeMainWindowView : public app::MainWindowView {
   struct TimerState {
     unsigned intervalMs = 0;
     bool enabled = false;
+    // Simulated time at which the timer fires next.
+    std::uint64_t dueMs = 0;
   };
 
   platform::WindowHandle Handle() override { return 0x5150; }
@@ -21,8 +24,10 @@ class FakeMainWindowView : public app::MainWindowView {
     shown = layout;
     ++renderCount;
   }
+  // As Windows' SetTimer: setting a timer id again, running or not,
+  // restarts its countdown from now.
   void SetTimer(app::TimerId timer, unsigned intervalMs, bool enabled) override {
-    timers[timer] = {intervalMs, enabled};
+    timers[timer] = {intervalMs, enabled, nowMs + (intervalMs == 0 ? 1 : intervalMs)};
     Note("SetTimer");
   }
   app::WindowPlacement GetPlacement() override { return placement; }
@@ -50,6 +55,35 @@ class FakeMainWindowView : public app::MainWindowView {
     auto it = timers.find(timer);
     return it != timers.end() && it->second.enabled;
   }
+
+  // Lets simulated time pass: every enabled timer whose countdown ends
+  // ticks through onTimer, earliest first, and starts its next countdown.
+  // A tick may set or stop timers, the ticking one included. Returns the
+  // ticks delivered.
+  int AdvanceTime(std::uint64_t ms) {
+    const std::uint64_t end = nowMs + ms;
+    int ticks = 0;
+    for (;;) {
+      auto next = timers.end();
+      for (auto it = timers.begin(); it != timers.end(); ++it)
+        if (it->second.enabled && it->second.dueMs <= end && (next == timers.end() || it->second.dueMs < next->second.dueMs))
+          next = it;
+      if (next == timers.end()) break;
+      nowMs = next->second.dueMs;
+      const app::TimerId id = next->first;
+      next->second.dueMs = nowMs + (next->second.intervalMs == 0 ? 1 : next->second.intervalMs);
+      ++ticks;
+      ++tickCount[id];
+      if (onTimer) onTimer(id);
+    }
+    nowMs = end;
+    return ticks;
+  }
+
+  // Receives the ticks of AdvanceTime (the window's OnTimer).
+  std::function<void(app::TimerId)> onTimer;
+  std::uint64_t nowMs = 0;
+  std::map<app::TimerId, int> tickCount;
 
   // Runs after the view took a call (e.g. "SetTimer"), so a test can look at
   // what the logic had done by then.

@@ -51,6 +51,7 @@ class WindowHarness {
       wow64 = std::make_unique<resolve::Wow64State>(platform.system);
       window = std::make_unique<app::TRevistoWindow>(
           app::MainWindowContext{platform, *commandLine, flags, *wow64, *user, *shared, folders}, view);
+      view.onTimer = [this](app::TimerId timer) { window->OnTimer(timer); };
     }
     return *window;
   }
