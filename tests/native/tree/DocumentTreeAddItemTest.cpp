@@ -289,6 +289,9 @@ TEST_F(DocumentTreeAddItemTest, AnItemHandedInAgainInAnySpellingChangesNothing) 
   EXPECT_EQ(Shape(h.tree.TVDocs()).find(L"My Notes"), std::wstring::npos);
   EXPECT_TRUE(h.tree.CheckIfRecentDocInTreeNode(LR"(C:\Work\My%20Notes.apd)"));
   EXPECT_TRUE(h.tree.CheckIfRecentDocInTreeNode(LR"(D:\C# code)"));
+  // So does the question a record search asks, in any spelling.
+  EXPECT_TRUE(h.tree.ItemInTree(L"file:///C:/Work/My%2520Notes.apd", L""));
+  EXPECT_TRUE(h.tree.ItemInTree(L"C:/Work/My%20Notes.apd", L""));
 }
 
 TEST_F(DocumentTreeAddItemTest, AttachDocToAppAttachesADocumentOnce) {
