@@ -118,21 +118,23 @@ std::wstring PathTests::CanonicalPath(const std::wstring& raw) {
   // A web address keeps its form, but for the blank its "%20" has long stood for.
   if (IsWebAddress(path)) return ReplaceAll(std::move(path), L"%20", L" ");
   if (IsExcludedPath(path)) return path;
-  if (text::IsFileUrl(path)) {
-    path = text::Trim(text::FileUrlToPath(path));
-  } else if (Contains(path, L"%20") && !WideFileExists(path) && !WideDirectoryExists(path)) {
-    path = ReplaceAll(std::move(path), L"%20", L" ");
-  }
+  const bool fromUrl = text::IsFileUrl(path);
+  if (fromUrl) path = text::Trim(text::FileUrlToPath(path));
   const bool unc = path.starts_with(L"\\\\") || path.starts_with(L"//");
   const bool drive = path.size() >= 2 && path[1] == L':';
-  if (!unc && !drive) return path;
-  for (wchar_t& c : path)
-    if (c == L'/') c = L'\\';
-  std::wstring out;
-  out.reserve(path.size());
-  for (std::size_t i = 0; i < path.size(); ++i)
-    if (path[i] != L'\\' || i < (unc ? 2u : 1u) || out.back() != L'\\') out += path[i];
-  return out;
+  if (unc || drive) {
+    for (wchar_t& c : path)
+      if (c == L'/') c = L'\\';
+    std::wstring single;
+    single.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i)
+      if (path[i] != L'\\' || i < (unc ? 2u : 1u) || single.back() != L'\\') single += path[i];
+    path = std::move(single);
+  }
+  // A URL's escapes are decoded already; on disk a name may hold "%20" itself.
+  if (!fromUrl && Contains(path, L"%20") && !WideFileExists(path) && !WideDirectoryExists(path))
+    path = ReplaceAll(std::move(path), L"%20", L" ");
+  return path;
 }
 
 bool PathTests::IsExcludedPath(const std::wstring& path) {

@@ -188,6 +188,7 @@ TEST(PathTests, CanonicalPathIsOneFormForEverySpelling) {
       {L"C:\\Users\\joe\\My%20Notes.txt", L"C:\\Users\\joe\\My%20Notes.txt"},
       {L"file:///C:/Users/joe/My%2520Notes.txt", L"C:\\Users\\joe\\My%20Notes.txt"},
       {L"C:\\Users\\joe\\a%20b.txt", L"C:\\Users\\joe\\a%20b.txt"},
+      {L"C:/Users/joe//a%20b.txt", L"C:\\Users\\joe\\a%20b.txt"},
       {L"C:\\Users\\joe\\Other%20Notes.txt", L"C:\\Users\\joe\\Other Notes.txt"},  // not on disk
       {L"  D:/New/Folder ", L"D:\\New\\Folder"},
       {L"D:\\New//Folder\\", L"D:\\New\\Folder\\"},
