@@ -15,29 +15,6 @@ bool StartsWithFolded(platform::SystemText& letters, const std::wstring& text, c
   return letters.Lower(text.substr(0, prefix.size())) == prefix;
 }
 
-// Only the blank and the percent sign are decoded, in one pass, so that an
-// escaped "%" followed by "20" stays "%20".
-std::wstring DecodeBlanksAndPercents(const std::wstring& url) {
-  std::wstring out;
-  out.reserve(url.size());
-  for (std::size_t i = 0; i < url.size(); ++i) {
-    if (url[i] == L'%' && url.compare(i, 3, L"%20") == 0) {
-      out += L' ';
-      i += 2;
-    } else if (url[i] == L'%' && url.compare(i, 3, L"%25") == 0) {
-      out += L'%';
-      i += 2;
-    } else {
-      out += url[i];
-    }
-  }
-  return out;
-}
-
-std::wstring FilePathOfUrl(const std::wstring& rest) {
-  return text::ReplaceAll(DecodeBlanksAndPercents(rest), L"/", L"\\");
-}
-
 // The name after the last "\" or ":".
 std::wstring LastName(const std::wstring& path) {
   const std::size_t cut = path.find_last_of(L"\\:");
@@ -77,14 +54,14 @@ std::optional<ShellLocation> ReadShellWindow(const platform::Platform& platform,
   const std::wstring url = text::Trim(window.locationUrl);
   ShellLocation location;
   if (StartsWithFolded(platform.text, url, L"file:///")) {
-    location.path = FilePathOfUrl(url.substr(8));
+    location.path = text::FileUrlToPath(url);
     location.title = LastName(location.path);
     if (location.title.empty()) {  // a drive's root: "C:\" is titled "C:"
       places::NormalizeFolderPath(location.path);
       location.title = paths.GetDisplayName(location.path);
     }
   } else if (StartsWithFolded(platform.text, url, L"file://")) {
-    location.path = FilePathOfUrl(url.substr(5));  // "//server/share" becomes "\\server\share"
+    location.path = text::FileUrlToPath(url);  // "//server/share" becomes "\\server\share"
     location.title = location.path;
   } else {
     if (!webPagesWanted) return std::nullopt;

@@ -105,9 +105,26 @@ std::optional<std::uint32_t> RecentDocuments::Attributes(const std::wstring& pat
   return found.front().attributes;
 }
 
+namespace {
+
+// A recycle bin is a folder of its own: a path is in one when one of its
+// folders is named "$RECYCLE.BIN", not when a name merely holds those letters.
+bool InRecycleBin(const std::wstring& upper) {
+  constexpr std::wstring_view bin = L"$RECYCLE.BIN";
+  for (std::size_t at = upper.find(bin); at != std::wstring::npos; at = upper.find(bin, at + 1)) {
+    const std::size_t end = at + bin.size();
+    if ((at == 0 || upper[at - 1] == L'\\' || upper[at - 1] == L'/') &&
+        (end == upper.size() || upper[end] == L'\\' || upper[end] == L'/'))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool RecentDocuments::IsHiddenOrRecycled(const std::wstring& path) {
   return GuardedOr(L"RecentDocuments.IsHiddenOrRecycled", false, [&] {
-    if (platform_.text.Upper(path).find(L"$RECYCLE.BIN") != std::wstring::npos) return true;
+    if (InRecycleBin(platform_.text.Upper(text::Trim(path)))) return true;
     const std::optional<std::uint32_t> attributes = Attributes(path);
     if (!attributes) return true;  // missing: nothing to record
     return (*attributes & (platform::FileAttributeHidden | platform::FileAttributeSystem)) != 0;

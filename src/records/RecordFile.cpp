@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Guarded.h"
+#include "common/PathText.h"
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
 
@@ -194,7 +195,10 @@ void RecordFile::SearchItem(const XmlElement& element, const std::wstring& lower
   const std::wstring* textValue = element.Attribute(L"text");
   const std::wstring* pathValue = element.Attribute(L"path");
   const std::wstring text = textValue ? *textValue : std::wstring();
-  const std::wstring path = pathValue ? text::ReplaceAll(*pathValue, L"%20", L" ") : std::wstring();
+  // A file URL is decoded whole, once; in a plain path "%20" stands for a blank.
+  const std::wstring path = !pathValue                ? std::wstring()
+                            : text::IsFileUrl(*pathValue) ? text::FileUrlToPath(*pathValue)
+                                                          : text::ReplaceAll(*pathValue, L"%20", L" ");
   const std::wstring lowerPath = platform_.text.Lower(path);
   const bool match = lowerPath.find(lowerKey) != std::wstring::npos ||
                      platform_.text.Lower(text).find(lowerKey) != std::wstring::npos;

@@ -17,7 +17,8 @@ bool DocumentTree::AddItem(std::wstring path, std::wstring title) {
   host_.PumpMessages();
   // Nothing here reaches the user: an item that cannot be classified is dropped.
   return GuardedOr(L"DocumentTree.AddItem", false, [&] {
-    path = text::Trim(resolve::ResolveShortcut(resolution_, text::ReplaceAll(path, L"%20", L" ")));
+    // The path is taken in its one stored form before anything compares it.
+    path = paths_.CanonicalPath(resolve::ResolveShortcut(resolution_, paths_.CanonicalPath(path)));
     const std::wstring app = Fold(resolve::GetAssociatedApplication(resolution_, path));
     const std::wstring lower = Fold(path);
 
@@ -87,13 +88,6 @@ void DocumentTree::NoteAddedPath(const std::wstring&, const std::wstring&) {
 
 void DocumentTree::AttachDocToApp(const std::wstring& docPath, const std::wstring& docName,
                                   const std::wstring& appPath) {
-  const int image = GetFileIconIndex(docPath, L"");
-  TMyDoc doc;
-  doc.docType = DocTypeApplication;
-  doc.path = docPath;
-  doc.title = docName;
-  doc.expanded = true;
-  const int index = docs_.Append(doc);
   const std::wstring appFile = Fold(text::FileName(appPath));
   const std::wstring appLower = Fold(appPath);
   int lastLookedAt = -1;
@@ -109,6 +103,19 @@ void DocumentTree::AttachDocToApp(const std::wstring& docPath, const std::wstrin
     break;
   }
   if (lastLookedAt >= 0) GetDocPath(lastLookedAt);  // the hint shows the last path looked at
+  // A document the program's node already holds is not attached again.
+  if (match != NoNode) {
+    const std::wstring docLower = Fold(docPath);
+    for (NodeId child : all_.Node(match).children)
+      if (Fold(PathOf(all_.Node(child).data.DocIndex)) == docLower) return;
+  }
+  const int image = GetFileIconIndex(docPath, L"");
+  TMyDoc doc;
+  doc.docType = DocTypeApplication;
+  doc.path = docPath;
+  doc.title = docName;
+  doc.expanded = true;
+  const int index = docs_.Append(doc);
   if (match == NoNode) return;  // the entry stays without a node
   all_.AddChild(match, docName, image, index);
 }

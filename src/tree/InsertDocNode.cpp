@@ -40,11 +40,14 @@ bool IsTopFolderOf(const std::wstring& folder, const std::wstring& group) {
 
 void DocumentTree::AddNewFileNameToDocTree(const std::wstring& fileName, const std::wstring& title) {
   AddDebugLine(L"AddNewFileNameToDocTree ," + fileName + L"," + title);
-  const std::wstring file = text::ReplaceAll(fileName, L"%20", L" ");
+  const std::wstring file = paths_.CanonicalPath(fileName);
+  // The shell names folders by file URL: decoded, such a path stays a folder
+  // item even when the folder is not there.
+  const bool fromFileUrl = text::IsFileUrl(text::Trim(fileName));
   if (paths_.WideDirectoryExists(file)) {
     AddDebugLine(L"WideDirectoryExists" + file);
     InsertDocNode(file, title, L"", false);
-  } else if (paths_.WideIfValidFileFormat(file)) {
+  } else if (!fromFileUrl && paths_.WideIfValidFileFormat(file)) {
     // Anything on a usable drive that is not a folder counts as a program,
     // whether or not the file is there.
     AddDebugLine(L"WideIfValidFileFormat" + file);
@@ -64,7 +67,7 @@ void DocumentTree::InsertDocNode(std::wstring path, std::wstring title, const st
     title = text::Trim(title);
     if (path.empty()) return;
     if (title.empty()) title = paths_.GetDisplayName(path);
-    path = text::ReplaceAll(path, L"%20", L" ");
+    path = paths_.CanonicalPath(path);
     const std::wstring lower = Fold(path);
     if (paths_.IsExcludedPath(path)) return;
     if (IsDuplicateDoc(path, title)) return;
@@ -188,7 +191,7 @@ bool DocumentTree::IsDuplicateDoc(const std::wstring& path, const std::wstring& 
     std::wstring text = title, place = path;
     // Shell places are inserted every time.
     if (places::OpenNamedLocation(platform_, text, place, /*perform=*/false) == places::kNamedLocation) return false;
-    std::wstring key = path;
+    std::wstring key = paths_.CanonicalPath(path);
     if (const std::size_t at = Lower(key).find(L"file:///"); at != std::wstring::npos)
       key = text::ReplaceAll(From(key, at + 8), L"/", L"\\");
     if (docs_.HasFoldedPath(Fold(key))) return true;

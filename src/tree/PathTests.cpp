@@ -113,6 +113,30 @@ bool PathTests::IsWebAddress(const std::wstring& path) {
   return Contains(lower, L"http://") || Contains(lower, L"https://");
 }
 
+std::wstring PathTests::CanonicalPath(const std::wstring& raw) {
+  std::wstring path = text::Trim(raw);
+  // A web address keeps its form, but for the blank its "%20" has long stood for.
+  if (IsWebAddress(path)) return ReplaceAll(std::move(path), L"%20", L" ");
+  if (IsExcludedPath(path)) return path;
+  const bool fromUrl = text::IsFileUrl(path);
+  if (fromUrl) path = text::Trim(text::FileUrlToPath(path));
+  const bool unc = path.starts_with(L"\\\\") || path.starts_with(L"//");
+  const bool drive = path.size() >= 2 && path[1] == L':';
+  if (unc || drive) {
+    for (wchar_t& c : path)
+      if (c == L'/') c = L'\\';
+    std::wstring single;
+    single.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i)
+      if (path[i] != L'\\' || i < (unc ? 2u : 1u) || single.back() != L'\\') single += path[i];
+    path = std::move(single);
+  }
+  // A URL's escapes are decoded already; on disk a name may hold "%20" itself.
+  if (!fromUrl && Contains(path, L"%20") && !WideFileExists(path) && !WideDirectoryExists(path))
+    path = ReplaceAll(std::move(path), L"%20", L" ");
+  return path;
+}
+
 bool PathTests::IsExcludedPath(const std::wstring& path) {
   return Contains(platform_.text.Lower(text::Trim(path)), L"res://");
 }
@@ -125,19 +149,20 @@ bool PathTests::IsFolderLikePath(const std::wstring& path) {
 }
 
 std::wstring PathTests::GetGroupKey(const std::wstring& rawPath) {
-  const std::wstring path = text::Trim(rawPath);
+  const std::wstring path = text::Trim(text::IsFileUrl(text::Trim(rawPath)) ? CanonicalPath(rawPath) : rawPath);
   const std::wstring lower = platform_.text.Lower(path);
   // Without a known documents folder nothing is grouped under it; an empty
   // prefix would otherwise take in every path.
   const bool haveDocuments = !documentsLower_.empty();
 
   if (Contains(lower, L"file:///")) {
-    if (haveDocuments && lower.starts_with(L"file:///" + documentsLower_)) return documents_;
+    if (haveDocuments && lower.starts_with(L"file:///") && text::IsPathInFolder(lower.substr(8), documentsLower_))
+      return documents_;
     const std::wstring rest = Backslashed(From(path, 11));
     return DrivePart(From(path, 8)) + L"\\" + BeforeFirst(rest, L'\\');
   }
   if (path.starts_with(L"\\\\")) return path;
-  if (haveDocuments && lower.starts_with(documentsLower_)) return documents_;
+  if (haveDocuments && text::IsPathInFolder(lower, documentsLower_)) return documents_;
   if (const std::size_t scheme = path.find(L"://"); scheme != std::wstring::npos)
     return BeforeFirst(path.substr(scheme + 3), L'/');
   if (!Contains(path, L"\\") && !Contains(path, L"/")) return path;
@@ -153,11 +178,7 @@ std::wstring PathTests::GetDisplayName(const std::wstring& path) {
     return dot == std::wstring::npos ? name : name.substr(0, dot);
   }
   std::wstring folder = path;
-  if (platform_.text.Lower(folder).starts_with(L"file:///")) {
-    folder = ReplaceAll(folder.substr(8), L"%20", L" ");
-    folder = ReplaceAll(std::move(folder), L"/", L"\\");
-  }
-  folder = ReplaceAll(text::Trim(folder), L"%20", L" ");
+  folder = CanonicalPath(folder);
   if (!platform_.files.DirectoryExists(folder)) return folder;
   places::NormalizeFolderPath(folder);
   if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
@@ -178,7 +199,7 @@ int PathTests::GetPathIconIndex(const std::wstring& path) {
 
 int PathTests::GetFileIconIndex(const std::wstring& rawPath, const std::wstring& title,
                                 const FileIconSource& iconFromFile) {
-  const std::wstring path = platform_.text.Lower(text::Trim(ReplaceAll(rawPath, L"%20", L" ")));
+  const std::wstring path = platform_.text.Lower(CanonicalPath(rawPath));
   const std::wstring name = text::FileName(path);
   const std::wstring ext = text::FileExtension(path);
 

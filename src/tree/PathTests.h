@@ -29,6 +29,13 @@ class PathTests {
   // An existing entry that is not a folder.
   bool WideFileExists(const std::wstring& path);
   bool IsWebAddress(const std::wstring& path);
+  // The one form in which a path is stored and compared, however it
+  // arrived: trimmed; a file URL decoded once into the path it names; a
+  // drive or network path with backslashes only, no doubled ones. "%20"
+  // in a path stands for a blank unless the path names an entry that is
+  // on disk as written. Web addresses (but for "%20", a blank) and shell
+  // names stay as they are.
+  std::wstring CanonicalPath(const std::wstring& path);
   bool IsExcludedPath(const std::wstring& path);
   // A file URL, UNC path or drive path that is not an existing file.
   bool IsFolderLikePath(const std::wstring& path);

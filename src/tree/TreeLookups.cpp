@@ -18,7 +18,7 @@ constexpr std::size_t kWalkLimit = 5000;
 }  // namespace
 
 bool DocumentTree::ItemInTree(const std::wstring& path, const std::wstring&) {
-  const std::wstring wanted = Fold(path);
+  const std::wstring wanted = Fold(paths_.CanonicalPath(path));
   int lastLookedAt = -1;
   bool found = false;
   const auto& roots = all_.Roots();
@@ -85,7 +85,7 @@ bool DocumentTree::NeedsLimitedWalk() const {
 bool DocumentTree::CheckIfRecentDocInTreeNode(const std::wstring& fileName) {
   AddDebugLine(L"CheckIfRecentDocInTreeNode=FileName" + fileName);
   if (text::Trim(fileName).empty()) return true;
-  const std::wstring wanted = Fold(resolve::ResolveShortcut(resolution_, Fold(fileName)));
+  const std::wstring wanted = Fold(paths_.CanonicalPath(resolve::ResolveShortcut(resolution_, Fold(fileName))));
   // Only a walk knows which nodes a level longer than the limit leaves out.
   if (all_.Count() > kWalkLimit && NeedsLimitedWalk()) {
     CollectTreePaths();

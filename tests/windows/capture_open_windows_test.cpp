@@ -17,6 +17,7 @@
 #include "capture/PageTitle.h"
 #include "platform/win32/Win32Platform.h"
 #include "tree/PathTests.h"
+#include "support/TempFolder.h"
 
 namespace kalvora::capture {
 namespace {
@@ -237,6 +238,33 @@ TEST_F(RealOpenWindows, FetchPageTitleDownloadsTheFirstChunk) {
 TEST_F(RealOpenWindows, FetchPageTitleOfAnUnreachableAddressIsEmpty) {
   EXPECT_EQ(FetchPageTitle(platform, L"http://127.0.0.1:1/"), L"");
   EXPECT_EQ(FetchPageTitle(platform, L"not an address"), L"");
+}
+
+// A name on the real disk that holds "%20" is that name, and a folder named
+// by a file URL or with forward slashes is the same folder in backslashes.
+TEST_F(RealOpenWindows, PathsOnTheRealDiskTakeOneForm) {
+  TempFolder temp;
+  const std::wstring notes = temp / L"My%20Notes.txt";
+  ASSERT_TRUE(TempFolder::WriteBytes(notes, "x"));
+  const std::wstring folder = temp / L"C# a%20b";
+  ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+  auto slashed = [](std::wstring path) {
+    for (wchar_t& c : path)
+      if (c == L'\\') c = L'/';
+    return path;
+  };
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {notes, notes},
+      {L"file:///" + slashed(temp / L"My%2520Notes.txt"), notes},
+      {temp / L"Other%20Notes.txt", temp / L"Other Notes.txt"},  // not on disk: "%20" is a blank
+      {slashed(folder), folder},
+      {L"file:///" + slashed(temp / L"C%23%20a%2520b"), folder},
+  };
+  for (const auto& [given, canonical] : cases) {
+    SCOPED_TRACE(platform.text.ToAnsi(given));
+    EXPECT_EQ(paths.CanonicalPath(given), canonical);
+  }
+  EXPECT_TRUE(paths.WideFileExists(paths.CanonicalPath(L"file:///" + slashed(temp / L"My%2520Notes.txt"))));
 }
 
 }  // namespace

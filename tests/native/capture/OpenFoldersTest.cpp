@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "capture/OpenFolders.h"
+#include "common/WideText.h"
 #include "support/DocumentTreeHarness.h"
 
 namespace kalvora::capture {
 namespace {
 
 using platform::sim::SimShellWindows;
+using testing::Shape;
 
 struct OpenFoldersTest : ::testing::Test {
   testing::DocumentTreeHarness h;
@@ -63,6 +65,32 @@ TEST_F(OpenFoldersTest, ShellWindowsGiveEachFolderOnceAndPagesOnlyWhenWanted) {
 
   ASSERT_TRUE(ScanOpenFolderWindows(platform, h.tree.Paths(), lists));
   EXPECT_EQ(Listed(), folders);
+}
+
+// The shell escapes "#", "%" and blanks in a folder's URL; the path is the
+// URL decoded whole and once.
+TEST_F(OpenFoldersTest, FolderUrlsAreDecodedWholeAndOnce) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"D:\\C# code", L"D:\\C# code|C# code"},
+      {L"D:\\50% #1", L"D:\\50% #1|50% #1"},
+      {L"D:\\a%23b", L"D:\\a%23b|a%23b"},
+  };
+  for (const auto& [folder, listed] : cases) {
+    SCOPED_TRACE(text::WideToUtf8(folder));
+    h.AddFolder(folder);
+    const int window = shell.OpenExplorer(folder);
+    ASSERT_TRUE(ScanOpenFolderWindows(platform, h.tree.Paths(), lists));
+    EXPECT_EQ(Listed(), std::vector<std::wstring>{listed});
+    shell.Close(window);
+  }
+  shell.OpenExplorer(L"D:\\C# code");
+  ASSERT_TRUE(ScanOpenFolderWindows(platform, h.tree.Paths(), lists));
+  RecordRunningFolders(platform, h.tree, lists);
+  const std::wstring all = Shape(h.tree.TVDocs());
+  EXPECT_NE(all.find(L"C# code"), std::wstring::npos);
+  // The next pass finds it in the tree.
+  RecordRunningFolders(platform, h.tree, lists);
+  EXPECT_EQ(Shape(h.tree.TVDocs()), all);
 }
 
 TEST_F(OpenFoldersTest, NoShellWindowListLeavesTheListsEmpty) {

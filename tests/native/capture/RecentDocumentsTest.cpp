@@ -183,6 +183,13 @@ TEST_F(RecentDocumentsTest, IsHiddenOrRecycledReadsTheEntryItself) {
   EXPECT_FALSE(h.recent.IsHiddenOrRecycled(LR"(D:\)"));
   EXPECT_TRUE(h.recent.IsHiddenOrRecycled(LR"(C:\Work\missing.txt)"));
   EXPECT_TRUE(h.recent.IsHiddenOrRecycled(LR"(D:\recycler\$recycle.bin)"));
+  // Only a folder of that name is a recycle bin.
+  h.AddFile(LR"(C:\Work\old$recycle.bin.txt)");
+  h.AddFile(LR"(C:\Work\$Recycle.Bin2\kept.txt)");
+  h.AddFile(LR"(C:\$Recycle.Bin\S-1-5-21\kept.txt)");
+  EXPECT_FALSE(h.recent.IsHiddenOrRecycled(LR"(C:\Work\old$recycle.bin.txt)"));
+  EXPECT_FALSE(h.recent.IsHiddenOrRecycled(LR"(C:\Work\$Recycle.Bin2\kept.txt)"));
+  EXPECT_TRUE(h.recent.IsHiddenOrRecycled(LR"(C:\$Recycle.Bin\S-1-5-21\kept.txt)"));
 }
 
 // A capture and a refresh over the same Recent folder: a folder, a document

@@ -59,5 +59,48 @@ TEST(PathText, InvalidPathCharacters) {
     EXPECT_FALSE(HasInvalidPathChars(good));
 }
 
+// A file URL's escapes are decoded whole and once: "%2523" is a name with
+// "%23" in it, not "#".
+TEST(PathText, FileUrlsNameTheirPathDecodedOnce) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"file:///D:/C%23%20code", L"D:\\C# code"},
+      {L"FILE:///c:/a%2520b/x%25.txt", L"c:\\a%20b\\x%.txt"},
+      {L"file:///C:/na%C3%AFve%2bplus", L"C:\\na\u00EFve+plus"},
+      {L"file://server/share/My%20Dir", L"\\\\server\\share\\My Dir"},
+      {L"file:///C:/100%", L"C:\\100%"},         // no escape: kept as written
+      {L"file:///C:/a%zzb", L"C:\\a%zzb"},
+      {L"file:///C:/a%00b%0A", L"C:\\a%00b%0A"},  // no path holds a control character
+      {L"C:\\a%23b", L"C:\\a%23b"},               // not a URL: left alone
+  };
+  for (const auto& [url, path] : cases) {
+    SCOPED_TRACE(text::WideToUtf8(url));
+    EXPECT_EQ(FileUrlToPath(url), path);
+  }
+}
+
+TEST(PathText, AFolderHoldsAPathOnlyAtAPathBoundary) {
+  struct Case {
+    const wchar_t* path;
+    const wchar_t* folder;
+    bool inside;
+  };
+  const Case cases[] = {
+      {L"c:\\users\\joe\\documents\\2019", L"c:\\users\\joe\\documents", true},
+      {L"c:\\users\\joe\\documents", L"c:\\users\\joe\\documents", true},
+      {L"c:\\users\\joe\\documents\\", L"c:\\users\\joe\\documents", true},
+      {L"c:\\users\\joe\\documents\\x", L"c:\\users\\joe\\documents\\", true},
+      {L"c:/users/joe/documents/x", L"c:/users/joe/documents", true},
+      {L"c:\\users\\joe\\documentsold\\2019", L"c:\\users\\joe\\documents", false},
+      {L"c:\\users\\joe\\documentsold", L"c:\\users\\joe\\documents\\", false},
+      {L"c:\\users\\joe", L"c:\\users\\joe\\documents", false},
+      {L"c:\\anything", L"", false},
+      {L"c:\\anything", L"\\", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(text::WideToUtf8(std::wstring(c.path) + L" in " + c.folder));
+    EXPECT_EQ(IsPathInFolder(c.path, c.folder), c.inside);
+  }
+}
+
 }  // namespace
 }  // namespace kalvora::text

@@ -251,6 +251,60 @@ TEST_F(DocumentTreeAddItemTest, ExplorerRootsWithDifferentTitlesAreDifferentProg
   EXPECT_TRUE(h.tree.AppNodeExists(kPhotoViewerCommand, L""));
 }
 
+// A path is one thing however it arrives: a real name holding "%20", a
+// folder spelled with forward slashes or as a file URL is the item stored
+// before, so handing it in again (as every refresh does) changes nothing.
+TEST_F(DocumentTreeAddItemTest, AnItemHandedInAgainInAnySpellingChangesNothing) {
+  h.AddFile(LR"(C:\Work\My%20Notes.apd)");
+  h.AddFolder(LR"(D:\New\Folder)");
+  h.AddFolder(LR"(C:\Work\a%20b.txt)");
+  h.AddFolder(LR"(D:\C# code)");
+  h.Insert(kApp, L"App");
+  struct Case {
+    const wchar_t* first;
+    std::vector<const wchar_t*> again;
+  };
+  const Case cases[] = {
+      {LR"(C:\Work\My%20Notes.apd)", {LR"(C:\Work\My%20Notes.apd)", L"file:///C:/Work/My%2520Notes.apd"}},
+      {L"D:/New/Folder", {L"D:/New/Folder", LR"(D:\New\Folder)", L"file:///D:/New/Folder", L"D:\\New//Folder\\"}},
+      {LR"(C:\Work\a%20b.txt)", {LR"(C:\Work\a%20b.txt)", L"file:///C:/Work/a%2520b.txt"}},
+      {L"file:///D:/C%23%20code", {L"file:///D:/C%23%20code", LR"(D:\C# code)"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(text::WideToUtf8(c.first));
+    h.tree.AddItem(c.first, L"");
+    const Entries entries = h.Entries();
+    const std::wstring all = Shape(h.tree.TVDocs());
+    const std::wstring folders = Shape(h.tree.TVPath());
+    for (const wchar_t* again : c.again) {
+      SCOPED_TRACE(text::WideToUtf8(again));
+      h.tree.AddItem(again, L"");
+      EXPECT_EQ(h.Entries(), entries);
+      EXPECT_EQ(Shape(h.tree.TVDocs()), all);
+      EXPECT_EQ(Shape(h.tree.TVPath()), folders);
+    }
+  }
+  // The document keeps its name as it is on disk, so the check the refresh
+  // makes of the Recent folder's target finds it.
+  EXPECT_EQ(Shape(h.tree.TVDocs()).find(L"My Notes"), std::wstring::npos);
+  EXPECT_TRUE(h.tree.CheckIfRecentDocInTreeNode(LR"(C:\Work\My%20Notes.apd)"));
+  EXPECT_TRUE(h.tree.CheckIfRecentDocInTreeNode(LR"(D:\C# code)"));
+  // So does the question a record search asks, in any spelling.
+  EXPECT_TRUE(h.tree.ItemInTree(L"file:///C:/Work/My%2520Notes.apd", L""));
+  EXPECT_TRUE(h.tree.ItemInTree(L"C:/Work/My%20Notes.apd", L""));
+}
+
+TEST_F(DocumentTreeAddItemTest, AttachDocToAppAttachesADocumentOnce) {
+  h.Insert(kApp, L"App");
+  h.tree.AttachDocToApp(LR"(C:\Work\report.apd)", L"report.apd", kApp);
+  const Entries entries = h.Entries();
+  const std::wstring all = Shape(h.tree.TVDocs());
+  h.tree.AttachDocToApp(LR"(C:\Work\report.apd)", L"report.apd", kApp);
+  h.tree.AttachDocToApp(LR"(c:\work\REPORT.apd)", L"REPORT.apd", kApp);
+  EXPECT_EQ(h.Entries(), entries);
+  EXPECT_EQ(Shape(h.tree.TVDocs()), all);
+}
+
 TEST_F(DocumentTreeAddItemTest, AttachDocToAppPicksTheWindowsExplorerRootForExplorer) {
   h.Insert(kExplorer, L"Windows Explorer");
   h.Insert(kExplorer, L"My Computer");

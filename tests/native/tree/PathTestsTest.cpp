@@ -144,6 +144,10 @@ TEST(PathTests, GroupKeys) {
       {L"C:\\Users\\joe\\Documents\\notes.txt", kDocuments},
       {L"c:\\users\\JOE\\documents\\sub\\x.doc", kDocuments},
       {L"C:\\Users\\joe\\Documents", kDocuments},
+      // A folder named like the documents folder, longer, is not inside it.
+      {L"C:\\Users\\joe\\DocumentsOld\\2019", L"C:\\Users"},
+      {L"file:///C:/Users/joe/DocumentsOld/2019", L"C:\\Users"},
+      {L"file:///C:/Users/joe/Documents/My%20Notes.txt", kDocuments},
       {L"file:///C:/Users/joe/x", L"C:\\Users"},
       // The documents folder is matched in its own spelling, with backslashes.
       {L"file:///C:\\Users\\joe\\Documents\\notes.txt", kDocuments},
@@ -172,6 +176,33 @@ TEST(PathTests, WithoutDocumentsFolderNothingGroupsUnderIt) {
   EXPECT_EQ(tests.GetGroupKey(L"C:\\Users\\joe\\a.txt"), L"C:\\Users");
   EXPECT_EQ(tests.GetGroupKey(L"file:///C:/Users/joe/x"), L"C:\\Users");
   EXPECT_EQ(tests.GetGroupKey(L"http://host/page"), L"host");
+}
+
+// One path, however it arrives, comes out in one form; a name on disk that
+// really holds "%20" keeps it.
+TEST(PathTests, CanonicalPathIsOneFormForEverySpelling) {
+  PathTestsHarness h;
+  h.machine.files().AddFile(L"C:\\Users\\joe\\My%20Notes.txt", "x");
+  h.machine.files().CreateDirectoryTree(L"C:\\Users\\joe\\a%20b.txt");
+  const std::vector<std::pair<const wchar_t*, std::wstring>> cases = {
+      {L"C:\\Users\\joe\\My%20Notes.txt", L"C:\\Users\\joe\\My%20Notes.txt"},
+      {L"file:///C:/Users/joe/My%2520Notes.txt", L"C:\\Users\\joe\\My%20Notes.txt"},
+      {L"C:\\Users\\joe\\a%20b.txt", L"C:\\Users\\joe\\a%20b.txt"},
+      {L"C:/Users/joe//a%20b.txt", L"C:\\Users\\joe\\a%20b.txt"},
+      {L"C:\\Users\\joe\\Other%20Notes.txt", L"C:\\Users\\joe\\Other Notes.txt"},  // not on disk
+      {L"  D:/New/Folder ", L"D:\\New\\Folder"},
+      {L"D:\\New//Folder\\", L"D:\\New\\Folder\\"},
+      {L"file:///D:/C%23%20code", L"D:\\C# code"},
+      {L"file://server/share/a%20b", L"\\\\server\\share\\a b"},
+      {L"\\\\server\\share\\\\dir", L"\\\\server\\share\\dir"},
+      {L"http://host/a%20b//c", L"http://host/a b//c"},
+      {L"Windows Photo Viewer", L"Windows Photo Viewer"},
+  };
+  for (const auto& [path, canonical] : cases) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(h.tests.CanonicalPath(path), canonical);
+    EXPECT_EQ(h.tests.CanonicalPath(canonical), canonical);
+  }
 }
 
 TEST(PathTests, DisplayNames) {
