@@ -128,6 +128,8 @@ app::WindowPlacement MainWindow::GetPlacement() {
   const RECT& bounds = placement.rcNormalPosition;
   app::WindowPlacement result;
   result.normal = !::IsZoomed(window_) && !::IsIconic(window_);
+  result.minimized = ::IsIconic(window_) != FALSE;
+  result.restoresMaximized = (placement.flags & WPF_RESTORETOMAXIMIZED) != 0;
   result.geometry.left = bounds.left + offset.x;
   result.geometry.top = bounds.top + offset.y;
   result.geometry.width = bounds.right - bounds.left;
@@ -244,6 +246,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       if (!logic_ || logic_->FormCloseQuery()) ::DestroyWindow(window_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends without a WM_CLOSE: the process goes once this returns.
+      if (wParam && logic_) logic_->OnEndSession();
       return 0;
     case WM_DESTROY:
       // The trees stop following their models, which may go before the window object does.

@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowManager.h"
 #include "support/TempFolder.h"
+#include "../shared/MonitorCases.h"
 
 using kalvora::platform::ShowCommand;
 using kalvora::platform::WindowHandle;
@@ -131,6 +132,11 @@ TEST(Win32WindowManagerTest, PrimaryScreenHasASize) {
   const auto size = windows.PrimaryScreenSize();
   EXPECT_GT(size.width, 0);
   EXPECT_GT(size.height, 0);
+}
+
+TEST(Win32WindowManagerTest, MonitorsDescribeTheScreen) {
+  Win32WindowManager windows;
+  monitor_cases::CheckMonitorsDescribeTheScreen(windows);
 }
 
 TEST(Win32MessagePumpTest, RunsPendingMessagesAndLeavesTheQuitForTheMainLoop) {

@@ -172,5 +172,44 @@ TEST_F(RecentFoldersProgramTest, OpenedFoldersAppearInTheTreeAndAreSavedAsRecent
   CloseMainWindow(program, window);
 }
 
+// A run goes on with the record "Recent Folders": a folder it holds that the
+// Recent folder no longer lists (added by hand, or pruned by Windows) is
+// still there after a restart, beside what the new run finds.
+TEST_F(RecentFoldersProgramTest, FolderTheRecentFolderNoLongerListsSurvivesARestart) {
+  SkipFirstStartDialog();
+  const std::wstring exe = InstallProgram();
+  ASSERT_FALSE(exe.empty());
+  const std::wstring home = exe.substr(0, exe.rfind(L'\\'));
+  const std::wstring records = home + L"\\records\\";
+  ASSERT_TRUE(WriteIni(Paths().userFile, kSection, L"EdtRECPath", records));
+  OpenedFolder(home + L"\\Kept\\ByHand", L"ByHand");
+  const std::wstring record = records + L"Recent Folders.revisto";
+  auto holds = [&](const char* folder) {
+    const auto bytes = ReadBytes(record);
+    return bytes && bytes->find(folder) != std::string::npos;
+  };
+  {
+    auto& first = Start(exe);
+    HWND window = WaitForMainWindow(first);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return holds("Kept\\ByHand"); }, 20000)) << "the first run did not save it";
+    CloseMainWindow(first, window);
+  }
+  // The Recent folder forgets it; the record alone keeps it.
+  ASSERT_TRUE(::DeleteFileW(links_.back().c_str()));
+  OpenedFolder(home + L"\\Work\\Later", L"Later");
+
+  auto& second = Start(exe);
+  HWND window = WaitForMainWindow(second);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return holds("Work\\Later"); }, 20000)) << "the second run did not save";
+  EXPECT_TRUE(holds("Kept\\ByHand")) << "the restart dropped the folder from the record";
+  const auto trees = ChildWindows(window, L"SysTreeView32");
+  ASSERT_FALSE(trees.empty());
+  const std::wstring group = home.substr(0, home.find(L'\\', 3));
+  EXPECT_TRUE(Contains(TreeTexts(trees.front(), second.Pid()), L"  " + home.substr(group.size() + 1) + L"\\Kept\\ByHand"));
+  CloseMainWindow(second, window);
+}
+
 }  // namespace
 }  // namespace kalvora::program_tests

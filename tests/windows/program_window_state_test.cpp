@@ -110,5 +110,86 @@ TEST_F(WindowStateTest, MaximisedCloseKeepsTheNormalPlaceAndStartsMaximised) {
   EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(again) != FALSE; }, 5000)) << "the next start is not maximised";
 }
 
+// Closed while minimised, the window comes back as it was before: in its
+// normal state, at its normal place.
+TEST_F(WindowStateTest, MinimisedCloseStartsNormalAgain) {
+  SkipFirstStartDialog();
+  const std::wstring exe = InstallProgram();
+  ASSERT_FALSE(exe.empty());
+  auto& first = Start(exe);
+  HWND window = WaitForMainWindow(first);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(::SetWindowPos(window, nullptr, 200, 150, 500, 600, SWP_NOZORDER | SWP_NOACTIVATE));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(window).left == 200; }, 5000));
+  ::ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(window) != FALSE; }, 5000)) << "the window did not minimise";
+  CloseMainWindow(first, window);
+
+  const std::wstring& file = Paths().userFile;
+  EXPECT_EQ(Stored(file, L"WindStateInd"), Number(1));
+  EXPECT_EQ(Stored(file, L"Left"), Number(200));
+  EXPECT_EQ(Stored(file, L"Width"), Number(500));
+
+  auto& second = Start(exe);
+  HWND again = WaitForMainWindow(second);
+  ASSERT_NE(again, nullptr);
+  const RECT r = WindowRect(again);
+  EXPECT_FALSE(::IsZoomed(again)) << "the next start is maximised";
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 150);
+  EXPECT_EQ(Width(r), 500);
+  EXPECT_EQ(Height(r), 600);
+}
+
+// Log-off and shutdown end the program without a WM_CLOSE: where the window
+// was is saved when the session ends.
+TEST_F(WindowStateTest, EndOfSessionStoresThePlacement) {
+  SkipFirstStartDialog();
+  const std::wstring exe = InstallProgram();
+  ASSERT_FALSE(exe.empty());
+  auto& program = Start(exe);
+  HWND window = WaitForMainWindow(program);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(::SetWindowPos(window, nullptr, 210, 160, 510, 610, SWP_NOZORDER | SWP_NOACTIVATE));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(window).left == 210; }, 5000));
+
+  DWORD_PTR allowed = 0;
+  ASSERT_TRUE(::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                                    &allowed));
+  EXPECT_NE(allowed, 0u) << "the program refused the log-off";
+  ASSERT_TRUE(::SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr));
+
+  const std::wstring& file = Paths().userFile;
+  EXPECT_EQ(Stored(file, L"Left"), Number(210));
+  EXPECT_EQ(Stored(file, L"Top"), Number(160));
+  EXPECT_EQ(Stored(file, L"Width"), Number(510));
+  EXPECT_EQ(Stored(file, L"WindStateInd"), Number(1));
+  EXPECT_TRUE(program.Stop());
+}
+
+// A window stored on a display that is gone starts on the screen.
+TEST_F(WindowStateTest, PlaceOfAGoneDisplayStartsOnTheScreen) {
+  SkipFirstStartDialog();
+  const std::wstring& file = Paths().userFile;
+  for (const auto& [key, value] : {std::pair{L"Left", L"-1500"}, std::pair{L"Top", L"-900"},
+                                   std::pair{L"Width", L"400"}, std::pair{L"Height", L"500"},
+                                   std::pair{L"WindStateInd", L"1"}})
+    ASSERT_TRUE(WriteIni(file, kSection, key, value));
+  const std::wstring exe = InstallProgram();
+  ASSERT_FALSE(exe.empty());
+  auto& program = Start(exe);
+  HWND window = WaitForMainWindow(program);
+  ASSERT_NE(window, nullptr);
+  const RECT r = WindowRect(window);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info));
+  EXPECT_EQ(r.left, info.rcWork.left);
+  EXPECT_EQ(r.top, info.rcWork.top);
+  EXPECT_EQ(Width(r), 400);
+  EXPECT_EQ(Height(r), 500);
+  CloseMainWindow(program, window);
+}
+
 }  // namespace
 }  // namespace kalvora::program_tests

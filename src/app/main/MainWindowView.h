@@ -14,6 +14,9 @@ namespace kalvora::app {
 struct WindowPlacement {
   bool normal = true;                 // neither maximised nor minimised
   settings::WindowGeometry geometry;  // the normal-state bounds
+  bool minimized = false;
+  // Minimised from the maximised state, so restoring maximises it again.
+  bool restoresMaximized = false;
 };
 
 // The real window behind the portable window logic: the Win32 main window,

@@ -63,6 +63,10 @@ void TRevistoWindow::FormCreate() {
   }
   Guarded(L"TRevistoWindow.FormCreate.LoadSettings", [&] { store_.LoadSettings(); });
   Guarded(L"TRevistoWindow.FormCreate.ApplySettings", [&] { ApplySettings(); });
+  // The refreshes add to the record they keep, so that what the user put
+  // into it by hand, and items Windows has since pruned from the Recent
+  // folder, outlive the run.
+  OpenRecentFoldersRecord();
   RefreshRecentFolders();
   Guarded(L"TRevistoWindow.FormCreate.LoadSmartFolderSettings",
           [&] { store_.LoadSmartFolderSettings(true, view_.Handle()); });
@@ -78,10 +82,33 @@ void TRevistoWindow::FormCreate() {
   view_.SetTimer(TimerId::FirstRun, FirstRunIntervalMs, true);
 }
 
+void TRevistoWindow::OpenRecentFoldersRecord() {
+  Guarded(L"TRevistoWindow.OpenRecentFoldersRecord", [&] {
+    const std::wstring path = store_.RecordFolder() + records::RecentFoldersRecordName + records::RecordExtension;
+    if (!context_.platform.files.FileExists(path)) return;  // the first run starts empty
+    const int storedIndex = store_.ReadRecordListIndex();
+    state_.CurrentRecordPath = path;
+    // Through the library's own load, which selects the record and keeps a
+    // record that did not load whole from being written over.
+    if (records_->RefreshRecordList()) OpenSelectedRecord();
+    // The start-up timer still finds the user's stored selection, and an
+    // empty list when the refresh at creation saved nothing.
+    store_.WriteRecordListIndex(storedIndex);
+    layout_.recordList.clear();
+    layout_.recordListIndex = -1;
+  });
+}
+
 void TRevistoWindow::ApplyWindowGeometry() {
-  const auto screen = context_.platform.windows.PrimaryScreenSize();
+  auto& windows = context_.platform.windows;
+  const auto screen = windows.PrimaryScreenSize();
   if (store_.ReadWindowIsNormal()) {
-    view_.SetNormalGeometry(ShrinkToScreen(store_.ReadWindowGeometry(screen.height), screen.width, screen.height));
+    auto monitors = windows.Monitors();
+    if (monitors.empty()) {
+      const platform::ScreenRect whole{0, 0, screen.width, screen.height};
+      monitors.push_back({whole, whole, true});
+    }
+    view_.SetNormalGeometry(PlaceOnMonitors(store_.ReadWindowGeometry(screen.height), monitors));
   } else {
     view_.Maximize();
   }
@@ -167,14 +194,25 @@ void TRevistoWindow::OnExitSizeMove() { SaveWindowState(); }
 void TRevistoWindow::SaveWindowState() {
   Guarded(L"TRevistoWindow.SaveWindowState", [&] {
     const WindowPlacement placement = view_.GetPlacement();
-    store_.SaveWindowState(placement.normal, placement.geometry, layout_.recordListIndex);
+    // A minimised window is stored as it will come back: normal unless it
+    // was maximised before.
+    const bool normal = placement.normal || (placement.minimized && !placement.restoresMaximized);
+    store_.SaveWindowState(normal, placement.geometry, layout_.recordListIndex);
   });
 }
 
 bool TRevistoWindow::FormCloseQuery() {
-  state_.StopFlag = true;
-  SaveWindowState();
+  SaveAtClose();
   return true;
+}
+
+void TRevistoWindow::OnEndSession() { SaveAtClose(); }
+
+void TRevistoWindow::SaveAtClose() {
+  state_.StopFlag = true;
+  if (closeSaved_) return;
+  closeSaved_ = true;
+  SaveWindowState();
 }
 
 void TRevistoWindow::SetMenuBar(bool shown) {

@@ -61,6 +61,8 @@ class TRevistoWindow : public settings::SettingsIntegration,
   void OnExitSizeMove();
   // Returns whether the window may close.
   bool FormCloseQuery();
+  // Log-off or shutdown goes ahead: the close-time save runs, as at a close.
+  void OnEndSession();
   void OnCommand(Command command);
   // The user picked a record in LbRECs.
   void OnRecordSelected(int index);
@@ -133,11 +135,15 @@ class TRevistoWindow : public settings::SettingsIntegration,
   void TimerFirstRunTimer();
   void TimerFinishTimer();
   void ApplyWindowGeometry();
+  // Opens the record "Recent Folders" when it exists.
+  void OpenRecentFoldersRecord();
   void SetMenuBar(bool shown);
   void SetStatusBar(bool shown);
   void ArrangeTextSize(int size);
   void SelectRecord(int index);
   void SaveWindowState();
+  // The save at close or at the end of the session; runs once.
+  void SaveAtClose();
   void OpenHelp();
   // The subsystems' steps the window's events run; each failure is swallowed.
   void RefreshRecentFolders();
@@ -182,6 +188,7 @@ class TRevistoWindow : public settings::SettingsIntegration,
   unsigned recFoldersInterval_ = 10000;
   bool recFoldersEnabled_ = false;
   bool busy_ = false;
+  bool closeSaved_ = false;
 };
 
 }  // namespace kalvora::app

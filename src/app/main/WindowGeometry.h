@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "platform/WindowManager.h"
 #include "settings/SettingsStore.h"
 
 namespace kalvora::app {
@@ -11,6 +14,16 @@ inline constexpr int MinimumShrunkSize = 100;
 // that shrinking would leave less than MinimumShrunkSize (left behind by a
 // monitor that is gone) starts from the fresh-install geometry instead.
 settings::WindowGeometry ShrinkToScreen(settings::WindowGeometry geometry, int screenWidth, int screenHeight);
+
+// A stored geometry on the displays attached now (the primary one first).
+// The display that holds its top-left corner takes it, shrunk to that
+// display's right and bottom edges as ShrinkToScreen does on the primary
+// screen. A window whose corner is on no display (its monitor is gone, or
+// a negative Left or Top with nothing there) is moved onto the work area of
+// the display nearest to that corner, keeping its size as far as the work
+// area allows.
+settings::WindowGeometry PlaceOnMonitors(settings::WindowGeometry geometry,
+                                         const std::vector<platform::MonitorArea>& monitors);
 
 // The geometry of a fresh installation for this screen.
 settings::WindowGeometry DefaultGeometry(int screenHeight);

@@ -66,4 +66,18 @@ void SimWindowManager::SetIconic(WindowHandle window, bool iconic) {
   if (SimWindow* w = Mutable(window)) w->iconic = iconic;
 }
 
+std::vector<MonitorArea> SimWindowManager::Monitors() {
+  if (!monitors_.empty()) return monitors_;
+  const ScreenRect whole{0, 0, screen_.width, screen_.height};
+  return {MonitorArea{whole, whole, true}};
+}
+
+void SimWindowManager::SetMonitors(std::vector<MonitorArea> monitors) {
+  monitors_ = std::move(monitors);
+  if (!monitors_.empty()) {
+    const ScreenRect& primary = monitors_.front().bounds;
+    screen_ = ScreenSize{primary.right - primary.left, primary.bottom - primary.top};
+  }
+}
+
 }  // namespace kalvora::platform::sim

@@ -24,6 +24,8 @@ class SimWindowManager final : public WindowManager {
   void Restore(WindowHandle window) override;
   bool SetForegroundWindow(WindowHandle window) override;
   ScreenSize PrimaryScreenSize() override { return screen_; }
+  // Unless set, one display: the primary screen, its work area the whole.
+  std::vector<MonitorArea> Monitors() override;
 
   // A new window goes on top; handles are unique, non-zero and fit 32 bits.
   WindowHandle AddWindow(const std::wstring& className, const std::wstring& title = {}, bool iconic = false,
@@ -39,6 +41,9 @@ class SimWindowManager final : public WindowManager {
   void RefuseForeground(bool refuse) { refuseForeground_ = refuse; }
   int RestoreCalls() const { return restoreCalls_; }
   void SetPrimaryScreenSize(ScreenSize size) { screen_ = size; }
+  // The primary one first, its bounds at the origin; the primary screen's
+  // size follows it.
+  void SetMonitors(std::vector<MonitorArea> monitors);
 
  private:
   SimWindow* Mutable(WindowHandle window);
@@ -49,6 +54,7 @@ class SimWindowManager final : public WindowManager {
   bool refuseForeground_ = false;
   int restoreCalls_ = 0;
   ScreenSize screen_{1280, 1024};
+  std::vector<MonitorArea> monitors_;
 };
 
 }  // namespace kalvora::platform::sim

@@ -20,4 +20,27 @@ ScreenSize Win32WindowManager::PrimaryScreenSize() {
   return ScreenSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
+namespace {
+ScreenRect FromRect(const RECT& r) { return ScreenRect{r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
+  auto& monitors = *reinterpret_cast<std::vector<MonitorArea>*>(data);
+  const MonitorArea area{FromRect(info.rcMonitor), FromRect(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0};
+  if (area.primary)
+    monitors.insert(monitors.begin(), area);
+  else
+    monitors.push_back(area);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<MonitorArea> Win32WindowManager::Monitors() {
+  std::vector<MonitorArea> monitors;
+  ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
 }  // namespace kalvora::platform::win32

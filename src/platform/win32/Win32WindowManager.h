@@ -10,6 +10,7 @@ class Win32WindowManager final : public WindowManager {
   void Restore(WindowHandle window) override;
   bool SetForegroundWindow(WindowHandle window) override;
   ScreenSize PrimaryScreenSize() override;
+  std::vector<MonitorArea> Monitors() override;
 };
 
 }  // namespace kalvora::platform::win32

@@ -106,3 +106,45 @@ TEST(MainWindowRecords, ShortcutWriterTicksWhileTheRefreshRuns) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+// A run goes on with the record "Recent Folders": a folder the user put into
+// it by hand, which the Recent folder does not list, is still there after a
+// restart, and the first save of the new run keeps it beside what is new.
+TEST(MainWindowRecords, HandAddedFolderSurvivesARestart) {
+  WindowHarness h;
+  h.SetUserKey(L"EdtRECPath", L"C:\\Records\\");
+  const std::wstring recent = h.platform.folders.SpecialFolderPath(platform::SpecialFolder::Recent);
+  auto openFolder = [&](const std::wstring& folder, const std::wstring& name) {
+    h.machine.files().CreateDirectoryTree(folder);
+    h.machine.links().AddShortcut(recent + L"\\" + name + L".lnk", platform::sim::SimShortcut{folder});
+  };
+  const std::wstring record = L"C:\\Records\\Recent Folders.revisto";
+  openFolder(L"C:\\Projects\\Alpha", L"Alpha");
+  {
+    ProgramStart first(h);
+    h.machine.files().AddDrive(L'D');
+    h.machine.files().CreateDirectoryTree(L"D:\\Hand\\Added");
+    first.window.Documents().AddItem(L"D:\\Hand\\Added", L"");
+    first.window.Records().SaveAndRefresh();
+    ASSERT_NE(h.machine.files().ReadFile(record)->find("D:\\Hand\\Added"), std::string::npos);
+    first.window.FormCloseQuery();
+  }
+  h.window.reset();
+
+  openFolder(L"C:\\Work\\Beta", L"Beta");
+  ProgramStart second(h);
+  auto& documents = second.window.Documents();
+  EXPECT_TRUE(documents.CheckIfRecentDocInTreeNode(L"D:\\Hand\\Added")) << "the hand-added folder is gone";
+  EXPECT_TRUE(documents.CheckIfRecentDocInTreeNode(L"C:\\Work\\Beta"));
+  EXPECT_TRUE(documents.CheckIfRecentDocInTreeNode(L"C:\\Projects\\Alpha"));
+  const auto saved = h.machine.files().ReadFile(record);
+  ASSERT_TRUE(saved);
+  EXPECT_NE(saved->find("D:\\Hand\\Added"), std::string::npos) << "the first save of the run dropped it";
+  EXPECT_NE(saved->find("C:\\Work\\Beta"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -29,5 +29,43 @@ TEST(WindowGeometry, ShrinksToTheScreenWithoutMoving) {
   }
 }
 
+// A window is put on the displays there are now; one whose display is gone
+// comes onto the nearest work area instead of starting where nobody sees it.
+TEST(WindowGeometry, PlacedOnTheDisplaysThereAreNow) {
+  using platform::MonitorArea;
+  // 1280x1024 with a taskbar of 40 at the bottom.
+  const std::vector<MonitorArea> one = {{{0, 0, 1280, 1024}, {0, 0, 1280, 984}, true}};
+  // The same and a second display right of it, a little lower.
+  const std::vector<MonitorArea> two = {one[0], {{1280, 100, 3200, 1180}, {1280, 100, 3200, 1140}, false}};
+  struct Case {
+    const char* name;
+    const std::vector<MonitorArea>& monitors;
+    settings::WindowGeometry stored;
+    settings::WindowGeometry shown;
+  };
+  const Case cases[] = {
+      {"fits", one, {150, 284, 420, 700}, {150, 284, 420, 700}},
+      {"too big: shrunk to the edges, as before", one, {100, 100, 2000, 1500}, {100, 100, 1180, 924}},
+      {"corner on the display, too little left: fresh install", one, {1250, 100, 420, 700}, {150, 284, 420, 700}},
+      {"left of every display", one, {-1500, 200, 420, 700}, {0, 200, 420, 700}},
+      {"above every display", one, {300, -800, 420, 700}, {300, 0, 420, 700}},
+      {"a little off the left edge", one, {-50, 100, 420, 700}, {0, 100, 420, 700}},
+      {"right of the only display", one, {3000, 100, 420, 700}, {860, 100, 420, 700}},
+      {"far below and bigger than the work area", one, {200, 5000, 420, 2000}, {200, 0, 420, 984}},
+      {"on the second display: kept", two, {1500, 300, 600, 500}, {1500, 300, 600, 500}},
+      {"on the second display, too big: shrunk to its edges", two, {1500, 300, 2000, 1000}, {1500, 300, 1700, 880}},
+      {"where the second display was", one, {1500, 300, 600, 500}, {680, 300, 600, 500}},
+      {"above the second display: onto it", two, {2000, 20, 600, 500}, {2000, 100, 600, 500}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto g = PlaceOnMonitors(c.stored, c.monitors);
+    EXPECT_EQ(g.left, c.shown.left);
+    EXPECT_EQ(g.top, c.shown.top);
+    EXPECT_EQ(g.width, c.shown.width);
+    EXPECT_EQ(g.height, c.shown.height);
+  }
+}
+
 }  // namespace
 }  // namespace kalvora::app

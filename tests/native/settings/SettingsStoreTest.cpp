@@ -200,3 +200,55 @@ TEST(SettingsStore, AValueCannotSmuggleAKeyIntoTheFile) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+// A window closed (or the session ended) while minimised comes back as it
+// was before it was minimised.
+TEST(SettingsStore, MinimisedWindowIsStoredAsItWillBeRestored) {
+  struct Case {
+    const char* name;
+    bool restoresMaximized;
+    const wchar_t* state;
+    const wchar_t* width;  // the normal geometry is written only for a normal window
+  };
+  const Case cases[] = {{"minimised from normal", false, L"1", L"500"},
+                        {"minimised from maximised", true, L"0", L"<missing>"}};
+  for (const auto& c : cases) {
+    for (bool endSession : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (endSession ? ", session ends" : ", closed"));
+      WindowHarness h;
+      h.SetUserKey(L"CbNotShowAgain", L"1");
+      auto& window = h.Create();
+      h.view.placement = {false, {10, 20, 500, 600}, true, c.restoresMaximized};
+      if (endSession)
+        window.OnEndSession();
+      else
+        EXPECT_TRUE(window.FormCloseQuery());
+      EXPECT_EQ(h.UserKey(L"WindStateInd"), c.state);
+      EXPECT_EQ(h.UserKey(L"Width"), c.width);
+    }
+  }
+}
+
+// Log-off and shutdown end the program without a close: the close-time
+// save runs then, and only once however the end is announced.
+TEST(SettingsStore, EndOfSessionSavesTheWindowOnce) {
+  WindowHarness h;
+  h.SetUserKey(L"CbNotShowAgain", L"1");
+  auto& window = h.Create();
+  h.view.placement = {true, {10, 20, 500, 600}};
+  window.OnEndSession();
+  EXPECT_TRUE(window.State().StopFlag);
+  EXPECT_EQ(h.UserKey(L"Left"), L"10");
+  EXPECT_EQ(h.UserKey(L"WindStateInd"), L"1");
+
+  h.view.placement = {true, {30, 40, 500, 600}};
+  window.OnEndSession();
+  EXPECT_TRUE(window.FormCloseQuery());
+  EXPECT_EQ(h.UserKey(L"Left"), L"10") << "the save ran again";
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -2,10 +2,24 @@
 
 #include <set>
 
+#include "../../shared/MonitorCases.h"
 #include "platform/sim/SimProcess.h"
 
 namespace kalvora::platform::sim {
 namespace {
+
+TEST(SimWindowManager, MonitorsDescribeTheScreen) {
+  SimWindowManager single;
+  single.SetPrimaryScreenSize({1024, 768});
+  monitor_cases::CheckMonitorsDescribeTheScreen(single);
+
+  // A second display left of the primary one, with a taskbar at the bottom of each.
+  SimWindowManager two;
+  two.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, true},
+                   {{-1280, 56, 0, 1080}, {-1280, 56, 0, 1040}, false}});
+  monitor_cases::CheckMonitorsDescribeTheScreen(two);
+  EXPECT_EQ(two.PrimaryScreenSize().width, 1920);
+}
 
 TEST(SimWindowManager, SecondProcessFindsRestoresAndRaisesTheFirstWindow) {
   SimMachine machine;
