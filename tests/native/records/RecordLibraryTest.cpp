@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
 #include "records/TreeStateFile.h"
@@ -33,17 +35,20 @@ class RecordLibraryTest : public ::testing::Test, public RecordLibraryHost {
   }
 
   bool WriteRecord(const std::wstring& path) override {
+    if (!writes) return false;
     std::string roots;
     for (auto id : Tree().Roots()) roots += text::WideToUtf8(Tree().Node(id).text) + ";";
     return WriteFileSafely(machine().files(), path, roots);
   }
-  void LoadRecord(const std::wstring& path) override {
+  bool LoadRecord(const std::wstring& path) override {
     loaded.push_back(path);
+    if (duringLoad) duringLoad();
     for (int i = 0; i < groupsToLoad; ++i) {
       auto group = Tree().AddChild(tree::NoNode, L"group" + std::to_wstring(i));
       Tree().AddChild(group, L"a");
       Tree().AddChild(group, L"b");
     }
+    return loadsWhole;
   }
   void Render() override {}
 
@@ -63,6 +68,9 @@ class RecordLibraryTest : public ::testing::Test, public RecordLibraryHost {
   std::unique_ptr<RecordLibrary> library;
   std::vector<std::wstring> loaded;
   int groupsToLoad = 4;
+  bool loadsWhole = true;
+  bool writes = true;
+  std::function<void()> duringLoad;
 };
 
 TEST_F(RecordLibraryTest, SortKeyPutsDatedRecordsInDateOrderAndOthersAfter) {
@@ -161,6 +169,80 @@ TEST_F(RecordLibraryTest, SaveAndRefreshListsAndSelectsTheNewRecord) {
   EXPECT_EQ(Layout().recordListIndex, 0);
   EXPECT_EQ(h.UserKey(L"LbRECs"), L"0");
   EXPECT_EQ(h.view.hint, L"Finish.");
+}
+
+// A save that wrote nothing (the record file refused the tree, or no folder
+// could take it) never says "Finish.".
+TEST_F(RecordLibraryTest, SaveThatWroteNothingSaysSoInsteadOfFinish) {
+  State().NewRecordFlag = true;
+  writes = false;
+  library->SaveAndRefresh();
+  EXPECT_NE(h.view.hint, L"Finish.");
+  EXPECT_NE(Layout().statusPanels[0].text.find(L"could not be saved"), std::wstring::npos);
+  EXPECT_FALSE(machine().files().FileExists(L"C:\\Records\\Mar 05,2012_001.revisto"));
+}
+
+// A record that did not load whole is moved aside before the first save
+// into it, whichever way that save is aimed; later saves write as usual.
+TEST_F(RecordLibraryTest, RecordNotLoadedWholeIsKeptBesideTheFirstSaveIntoIt) {
+  struct Case {
+    const char* name;
+    std::wstring record;
+    std::wstring listed;
+    std::function<void()> save;
+  };
+  const Case cases[] = {
+      {"saved into the selected record", L"Jan 02,2013_001.revisto", L"Jan 02,2013_001",
+       [this] { EXPECT_TRUE(library->SaveIntoSelectedRecord()); }},
+      {"recent folders saved by the refresh", L"Recent Folders.revisto", L"Recent Folders",
+       [this] {
+         State().FolderRecordFlag = true;
+         library->SaveAndRefresh();
+         EXPECT_EQ(h.view.hint, L"Finish.");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::wstring path = L"C:\\Records\\" + c.record;
+    machine().files().AddFile(path, "<revistotree><item");
+    library->RefreshRecordList();
+    Layout().recordListIndex = -1;
+    for (std::size_t i = 0; i < Layout().recordList.size(); ++i)
+      if (Layout().recordList[i] + RecordExtension == c.record) Layout().recordListIndex = static_cast<int>(i);
+    loadsWhole = false;
+    library->OpenSelectedRecord();
+    loadsWhole = true;
+    EXPECT_NE(Layout().statusPanels[0].text.find(L"could not be read whole"), std::wstring::npos);
+
+    c.save();
+    EXPECT_EQ(machine().files().ReadFile(path + L".unread"), "<revistotree><item");
+    EXPECT_EQ(machine().files().ReadFile(path), "group0;group1;group2;group3;");
+    EXPECT_NE(Layout().statusPanels[0].text.find(path + L".unread"), std::wstring::npos);
+    EXPECT_EQ(Layout().recordList, std::vector<std::wstring>{c.listed})
+        << "the kept file is not listed as a record";
+
+    Tree().AddChild(tree::NoNode, L"more");
+    c.save();
+    EXPECT_EQ(machine().files().ReadFile(path + L".unread"), "<revistotree><item");
+    EXPECT_FALSE(machine().files().FileExists(path + L".unread2"));
+    machine().files().RemoveFile(path);
+  }
+}
+
+// Loading lets messages run; one that opens a record meanwhile (a text size
+// click, a refresh) must not start a second load inside the first.
+TEST_F(RecordLibraryTest, OpeningARecordWhileOneLoadsIsRefused) {
+  AddRecord(L"Jan 02,2013_001.revisto");
+  library->RefreshRecordList();
+  Layout().recordListIndex = 0;
+  duringLoad = [&] {
+    duringLoad = nullptr;
+    library->OpenSelectedRecord();
+  };
+  library->OpenSelectedRecord();
+  EXPECT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(Tree().Roots().size(), 4u);
+  EXPECT_FALSE(State().LoadingFlag);
 }
 
 TEST_F(RecordLibraryTest, TreeStateFileIsUtf16WithOneLinePerGroup) {
