@@ -257,9 +257,10 @@ void RecordLibrary::RestoreTreeState(const std::wstring& statePath) {
   Guarded(L"RecordLibrary.RestoreTreeState", [&] {
     auto bytes = platform_.files.ReadFile(statePath);
     if (!bytes) return;
-    std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text);
     auto& tree = documents_.TVDocs();
     const std::size_t count = std::min(tree.Roots().size(), kWalkLimit);
+    // Lines past the groups there are go unused: a long file is not read on.
+    std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text, count);
     // New groups go on top, so the states a short file lacks are the first ones.
     if (lines.size() < count) lines.insert(lines.begin(), count - lines.size(), L"0");
     const std::vector<tree::NodeId> roots = tree.Roots();

@@ -286,6 +286,35 @@ TEST_F(RecordLibraryTest, StateFileLinesAreReadInAnyEncodingItsMarkNames) {
   EXPECT_EQ(DecodeTextLines("0\n\n1\r\n", text), (std::vector<std::wstring>{L"0", L"", L"1"}));
 }
 
+// Only as many lines as there are groups are used: reading stops after them,
+// in every encoding, and a file of nothing but line ends gives no more.
+TEST_F(RecordLibraryTest, StateFileReadingStopsAfterTheLinesItCanUse) {
+  platform::SystemText& text = h.platform.text;
+  const std::string ends(1 << 20, '\n');
+  const std::pair<const char*, std::string> cases[] = {
+      {"utf-16", EncodeTreeStateLines({L"1", L"0", L"1", L"1"})},
+      {"utf-16 big-endian", std::string("\xFE\xFF\0" "1\0\n\0" "0\0\r\0\n\0" "1", 13)},
+      {"utf-8", "\xEF\xBB\xBF" "1\r\n0\r\n1\r\n"},
+      {"ansi", "1\n0\r1"},
+  };
+  for (const auto& [name, bytes] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(DecodeTextLines(bytes, text, 2), (std::vector<std::wstring>{L"1", L"0"}));
+    EXPECT_EQ(DecodeTextLines(bytes, text, 0), std::vector<std::wstring>{});
+  }
+  EXPECT_EQ(DecodeTextLines(ends, text, 3), (std::vector<std::wstring>{L"", L"", L""}));
+
+  // Opening a record with two groups beside a state file of a million line
+  // ends: the two states are read and the rest left alone.
+  groupsToLoad = 2;
+  AddRecord(L"Mar 05,2012_001.revisto");
+  machine().files().AddFile(L"C:\\Records\\Mar 05,2012_001.revistotreesel", "1\n1" + ends);
+  library->RefreshRecordList();
+  Layout().recordListIndex = 0;
+  library->OpenSelectedRecord();
+  EXPECT_EQ(Expanded(), (std::vector<bool>{true, true}));
+}
+
 TEST_F(RecordLibraryTest, ExpandingRewritesTheStateFileExceptWhileLoading) {
   State().CurrentRecordPath = L"C:\\Records\\Mar 05,2012_001.revisto";
   const std::wstring state = L"C:\\Records\\Mar 05,2012_001.revistotreesel";
