@@ -3,11 +3,13 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <limits>
 #include <string>
 
 #include "../tests/shared/RecordFileCases.h"
 #include "platform/sim/SimProcess.h"
 #include "records/RecordFile.h"
+#include "records/TreeStateFile.h"
 
 namespace {
 
@@ -87,5 +89,47 @@ void BM_SearchTwentyLargeRecords(benchmark::State& state) {
   ReportPeakMemory(state);
 }
 BENCHMARK(BM_SearchTwentyLargeRecords)->Unit(benchmark::kMillisecond);
+
+// The records named by the memory target, each to be run on its own
+// (--benchmark_filter) so that peak_rss_mb is its own: 8 MiB of empty
+// elements, and 5,000,000 bare top-level items of which 5000 are kept.
+void LoadStoredBytes(benchmark::State& state, const std::string& bytes) {
+  Fixture f;
+  f.machine.files().AddFile(kRecord, bytes);
+  for (auto _ : state) benchmark::DoNotOptimize(f.records.LoadRecord(kRecord));
+  state.counters["file_mb"] = static_cast<double>(bytes.size()) / (1024.0 * 1024.0);
+  state.counters["entries_kept"] = static_cast<double>(f.documents.Docs().Size());
+  ReportPeakMemory(state);
+}
+
+void BM_LoadEightMebibytesOfEmptyElements(benchmark::State& state) {
+  std::string bytes = "<revistotree>";
+  while (bytes.size() < (std::size_t{8} << 20)) bytes += "<e/>";
+  LoadStoredBytes(state, bytes + "</revistotree>");
+}
+BENCHMARK(BM_LoadEightMebibytesOfEmptyElements)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_LoadFiveMillionBareTopLevelItems(benchmark::State& state) {
+  std::string bytes = "<revistotree>";
+  const std::string item = "<item text=\"t\" path=\"C:\\p\" imageIndex=\"0\" docType=\"3\" extand=\"-1\"/>";
+  for (int i = 0; i < 5000; ++i) bytes += item;
+  for (int i = 5000; i < 5000000; ++i) bytes += "<i/>";
+  LoadStoredBytes(state, bytes + "</revistotree>");
+}
+BENCHMARK(BM_LoadFiveMillionBareTopLevelItems)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A tree-state file of 8 MiB of line ends: read as the window restores at
+// most 5000 groups, and for comparison read whole.
+void BM_TreeStateOfEightMebibytesOfLineEnds(benchmark::State& state) {
+  platform::sim::SimMachine machine;
+  platform::sim::SimProcess process{machine, {}};
+  const std::string bytes(std::size_t{8} << 20, '\n');
+  const std::size_t limit = state.range(0) ? 5000 : std::numeric_limits<std::size_t>::max();
+  std::size_t lines = 0;
+  for (auto _ : state) lines = records::DecodeTextLines(bytes, process.Platform().text, limit).size();
+  state.counters["lines_kept"] = static_cast<double>(lines);
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_TreeStateOfEightMebibytesOfLineEnds)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

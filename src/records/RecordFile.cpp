@@ -7,8 +7,39 @@
 #include "common/PathText.h"
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
+#include "tree/StockImages.h"
 
 namespace kalvora::records {
+namespace {
+
+// Whether a path from a record names this machine's own files. A record
+// can come from anywhere, so what it names on another machine (a network
+// path, a file URL with a host, a mapped network drive) is never opened
+// for it. Web addresses are pages, not files, and stay as they are.
+bool IsLocalRecordPath(platform::Drives& drives, const std::wstring& path) {
+  const std::wstring trimmed = text::Trim(path);
+  if (trimmed.starts_with(L"\\\\") || trimmed.starts_with(L"//") || trimmed.starts_with(L"\\/") ||
+      trimmed.starts_with(L"/\\"))
+    return false;
+  const std::wstring lower = text::LowerAscii(trimmed);
+  std::wstring local = trimmed;
+  if (lower.starts_with(L"file:")) {
+    // "file:///C:/..." is local; "file://host/..." and "file:////host" are not.
+    const std::wstring rest = trimmed.substr(5);
+    if (!rest.starts_with(L"///") || rest.starts_with(L"////") || rest.starts_with(L"///\\")) return false;
+    local = rest.substr(3);
+  }
+  if (local.size() >= 2 && local[1] == L':') {
+    const std::wstring root = std::wstring(1, local[0]) + L":\\";
+    return drives.DriveType(root) != platform::DriveRemote;
+  }
+  return true;
+}
+
+// Passed down to a program's documents, which belong to no group.
+constexpr const wchar_t* kNoGroup = L"\x01";
+
+}  // namespace
 
 using platform::XmlElement;
 using tree::NodeId;
@@ -46,14 +77,21 @@ bool RecordFile::WriteRecordFile(const std::wstring& path) {
   // tries again, and the old file stays as it was.
   return GuardedOr(L"RecordFile.WriteRecordFile", false, [&] {
     XmlElement root{L"revistotree", {{L"app", programFile_}}, {}};
-    const auto& roots = documents_.TVDocs().Roots();
-    for (std::size_t i = 0; i < roots.size() && i < kTopLevelLimit; ++i) WriteNode(roots[i], root);
+    const std::uint64_t generation = documents_.TVDocs().Generation();
+    // A copy: the pump may change the tree; a tree that lost nodes meanwhile
+    // would be written half or mixed, so the old file is kept instead.
+    const std::vector<NodeId> roots = documents_.TVDocs().Roots();
+    for (std::size_t i = 0; i < roots.size() && i < kTopLevelLimit; ++i) {
+      if (documents_.TVDocs().Generation() != generation) return false;
+      WriteNode(roots[i], root, generation);
+    }
+    if (documents_.TVDocs().Generation() != generation) return false;
     const std::optional<std::string> bytes = platform_.xml.Serialize(root);
     return bytes && WriteFileSafely(platform_.files, path, *bytes);
   });
 }
 
-void RecordFile::WriteNode(NodeId node, XmlElement& parent) {
+void RecordFile::WriteNode(NodeId node, XmlElement& parent, std::uint64_t generation) {
   TreeModel& all = documents_.TVDocs();
   const TreeNode& data = all.Node(node);
   const int index = data.data.DocIndex;
@@ -74,7 +112,8 @@ void RecordFile::WriteNode(NodeId node, XmlElement& parent) {
   const std::vector<NodeId> children = all.Node(node).children;
   host_.PumpMessages();
   for (NodeId child : children) {
-    if (all.Contains(child)) WriteNode(child, added);
+    if (all.Generation() != generation) return;
+    WriteNode(child, added, generation);
   }
 }
 
@@ -83,6 +122,8 @@ void RecordFile::WriteNode(NodeId node, XmlElement& parent) {
 bool RecordFile::ReadRecordTree(const std::wstring& path) {
   TreeModel& all = documents_.TVDocs();
   all.Clear();
+  // Held here, not in a member: a read run by the pump has its own.
+  const std::uint64_t generation = all.Generation();
   return GuardedOr(L"RecordFile.ReadRecordTree", false, [&] {
     const std::optional<std::string> bytes = platform_.files.ReadFile(path);
     if (!bytes) return false;
@@ -91,13 +132,14 @@ bool RecordFile::ReadRecordTree(const std::wstring& path) {
     const std::optional<XmlElement> root = platform_.xml.Parse(*bytes);
     if (!root) return false;
     for (std::size_t i = 0; i < root->children.size() && i < kTopLevelLimit; ++i) {
-      if (!ReadItem(root->children[i], tree::NoNode)) return false;
+      if (!ReadItem(root->children[i], tree::NoNode, std::wstring(), generation)) return false;
     }
-    return true;
+    return all.Generation() == generation;
   });
 }
 
-bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
+bool RecordFile::ReadItem(const XmlElement& element, NodeId parent, const std::wstring& parentGroup,
+                          std::uint64_t generation) {
   // Every required value is checked before anything is added, so a bad item
   // leaves no half-made node (a node without its entry) behind.
   const std::wstring* text = element.Attribute(L"text");
@@ -112,37 +154,56 @@ bool RecordFile::ReadItem(const XmlElement& element, NodeId parent) {
   if (!imageIndex || !docType || !extand) return false;
 
   TreeModel& all = documents_.TVDocs();
+  // Images past the stock ones were appended by the run that wrote the
+  // record; in this run those places hold other files' icons, if any.
+  const int stockImages = static_cast<int>(tree::StockImagePresets().size());
+  const int image = *imageIndex >= stockImages ? documents_.GetFileIconIndex(*path, *text) : *imageIndex;
+  // The group key is not stored: it is the one the tree gave the entry when
+  // it was added. A group takes it from its path, as a new item would; its
+  // items share the group's, except a program's documents, which have none.
+  std::wstring groupKey;
+  if (parent == tree::NoNode)
+    groupKey = text::Trim(documents_.Paths().GetGroupKey(*path));
+  else if (parentGroup != kNoGroup)
+    groupKey = parentGroup;
   tree::TMyDoc doc;
-  doc.groupKey = *path;
+  doc.groupKey = groupKey;
   doc.path = *path;
   doc.title = *text;
   doc.docType = *docType;
-  doc.imageIndex = *imageIndex;
+  doc.imageIndex = image;
   doc.expanded = false;
   const int index = documents_.Docs().Append(std::move(doc));
   extand_.resize(static_cast<std::size_t>(index) + 1, false);
   extand_[static_cast<std::size_t>(index)] = *extand == 1;
-  const NodeId node = all.AddChild(parent, *text, *imageIndex, index);
+  const NodeId node = all.AddChild(parent, *text, image, index);
   if (*docType == tree::DocTypeWebPage) host_.ShowWebPageTab();
 
   host_.PumpMessages();
-  // Something run by the pump may have emptied the tree: nothing left to
-  // hang the children on.
-  if (!all.Contains(node)) return false;
+  // Something run by the pump took nodes away (another record was opened, a
+  // capture began): the ids held here may name other nodes by now.
+  if (all.Generation() != generation) return false;
+  const std::wstring childGroup =
+      parent == tree::NoNode && *docType == tree::DocTypeApplication ? std::wstring(kNoGroup) : groupKey;
   for (const XmlElement& child : element.children) {
-    if (!ReadItem(child, node)) return false;
+    if (!ReadItem(child, node, childGroup, generation)) return false;
   }
   return true;
 }
 
-void RecordFile::LoadRecord(const std::wstring& path) {
-  Guarded(L"RecordFile.LoadRecord", [&] {
-    if (!platform_.files.FileExists(path)) return;
+bool RecordFile::LoadRecord(const std::wstring& path) {
+  return GuardedOr(L"RecordFile.LoadRecord", false, [&] {
+    if (!platform_.files.FileExists(path)) return true;
     // The table starts again, so every tree's nodes would point at the
     // wrong entries: all four trees start again with it.
     documents_.Clear();
     extand_.clear();
-    if (ReadRecordTree(path)) BuildTypedViews();
+    if (!ReadRecordTree(path)) return false;
+    // The generation the read ended with is the tree's own; the copies
+    // into the typed trees let messages run again.
+    const std::uint64_t generation = documents_.TVDocs().Generation();
+    BuildTypedViews();
+    return documents_.TVDocs().Generation() == generation;
   });
 }
 
@@ -151,9 +212,10 @@ void RecordFile::LoadRecord(const std::wstring& path) {
 void RecordFile::BuildTypedViews() {
   TreeModel& all = documents_.TVDocs();
   const tree::DocTable& docs = documents_.Docs();
+  const std::uint64_t generation = all.Generation();
   for (std::size_t i = 0; i < kTopLevelLimit && i < all.Roots().size(); ++i) {
     host_.PumpMessages();
-    if (i >= all.Roots().size()) break;
+    if (all.Generation() != generation || i >= all.Roots().size()) break;
     const NodeId node = all.Roots()[i];
     const int index = all.Node(node).data.DocIndex;
     if (!docs.Valid(index)) continue;
@@ -207,7 +269,8 @@ void RecordFile::SearchItem(const XmlElement& element, const std::wstring& lower
   if (match) {
     documents_.AddDebugLine(lowerPath);
     documents_.AddDebugLine(text);
-    if (!text::Trim(path).empty() && !documents_.ItemInTree(path, text)) documents_.AddItem(path, text);
+    if (!text::Trim(path).empty() && IsLocalRecordPath(platform_.drives, path) && !documents_.ItemInTree(path, text))
+      documents_.AddItem(path, text);
   }
   for (const XmlElement& child : element.children) SearchItem(child, lowerKey);
 }

@@ -36,8 +36,9 @@ class RecordFile {
   bool ReadRecordTree(const std::wstring& path);
   // Opens a record when the file exists: the table and all four trees are
   // emptied, the "All" tree read, then the typed trees built from it when
-  // the whole file was read.
-  void LoadRecord(const std::wstring& path);
+  // the whole file was read. False when the record did not load whole (the
+  // file could not be read, or the tree lost nodes while messages ran).
+  bool LoadRecord(const std::wstring& path);
   // Fills the "Web Page", "Application" and "File Folder" trees from the
   // top two levels of the "All" tree.
   void BuildTypedViews();
@@ -50,8 +51,11 @@ class RecordFile {
   const std::vector<bool>& ExtandFlags() const { return extand_; }
 
  private:
-  void WriteNode(tree::NodeId node, platform::XmlElement& parent);
-  bool ReadItem(const platform::XmlElement& element, tree::NodeId parent);
+  // generation: the "All" tree's when the walk began; a pump that takes
+  // nodes away ends it.
+  void WriteNode(tree::NodeId node, platform::XmlElement& parent, std::uint64_t generation);
+  bool ReadItem(const platform::XmlElement& element, tree::NodeId parent, const std::wstring& parentGroup,
+                std::uint64_t generation);
   void CopyToTypedTree(tree::TreeModel& target, tree::NodeId allNode, tree::NodeId parent);
   void SearchItem(const platform::XmlElement& element, const std::wstring& lowerKey);
 

@@ -124,6 +124,9 @@ std::wstring RecordLibrary::SelectedRecordPath() const {
 }
 
 void RecordLibrary::OpenSelectedRecord() {
+  // Loading lets messages run; one that asks for a record meanwhile (a text
+  // size, a refresh) is refused rather than woven into the load under way.
+  if (state_.LoadingFlag) return;
   state_.LoadingFlag = true;
   if (layout_.recordListIndex < 0) {
     state_.LoadingFlag = false;
@@ -136,7 +139,12 @@ void RecordLibrary::OpenSelectedRecord() {
       layout_.statusPanels[0].text = L"   File Name :" + state_.CurrentRecordPath + L" selected.";
       layout_.statusPanels[1].text = L" Location :" + store_.RecordFolder();
       documents_.Clear();
-      host_.LoadRecord(state_.CurrentRecordPath);
+      const std::wstring opened = state_.CurrentRecordPath;
+      if (!host_.LoadRecord(opened)) {
+        if (!NotLoadedWhole(opened)) notLoadedWhole_.push_back(opened);
+        layout_.statusPanels[0].text =
+            L"   File Name :" + opened + L" could not be read whole; it will be kept as it is.";
+      }
     }
     platform_.pump.ProcessMessages();
     RestoreTreeState(TreeStatePathOf(state_.CurrentRecordPath));
@@ -148,7 +156,20 @@ void RecordLibrary::OpenSelectedRecord() {
   host_.Render();
 }
 
-void RecordLibrary::SaveCurrentTree() {
+bool RecordLibrary::NotLoadedWhole(const std::wstring& recordPath) const {
+  return std::any_of(notLoadedWhole_.begin(), notLoadedWhole_.end(), [&](const std::wstring& path) {
+    return text::EqualsIgnoringAsciiCase(path, recordPath);
+  });
+}
+
+std::wstring RecordLibrary::KeptRecordPath(const std::wstring& recordPath) {
+  std::wstring kept = recordPath + L".unread";
+  for (int n = 2; n <= kMaxSequence && platform_.files.FileExists(kept); ++n)
+    kept = recordPath + L".unread" + std::to_wstring(n);
+  return kept;
+}
+
+bool RecordLibrary::SaveCurrentTree() {
   if (state_.FolderRecordFlag) {
     state_.FolderRecordFlag = false;
   } else if (state_.NewRecordFlag) {
@@ -161,40 +182,65 @@ void RecordLibrary::SaveCurrentTree() {
     state_.CurrentRecordPath = NewRecordPath();
   }
   documents_.AddDebugLine(L"tmpFilePath");
-  if (state_.CurrentRecordPath.empty()) return;  // no record folder: nothing to save into
+  if (state_.CurrentRecordPath.empty()) return false;  // no record folder: nothing to save into
   const std::size_t cut = state_.CurrentRecordPath.find_last_of(L"\\");
   const std::wstring folder = cut == std::wstring::npos ? std::wstring() : state_.CurrentRecordPath.substr(0, cut + 1);
   // Until the record folder can be chosen anew, a folder that cannot be
   // made drops the save.
   if (!folder.empty() && !platform_.files.DirectoryExists(folder) && !platform_.files.CreateDirectoryTree(folder))
-    return;
-  WriteAndRefresh(state_.CurrentRecordPath);
+    return false;
+  return WriteAndRefresh(state_.CurrentRecordPath);
 }
 
-void RecordLibrary::WriteAndRefresh(const std::wstring& recordPath) {
-  Guarded(L"RecordLibrary.WriteAndRefresh", [&] {
+bool RecordLibrary::WriteAndRefresh(const std::wstring& recordPath) {
+  return GuardedOr(L"RecordLibrary.WriteAndRefresh", false, [&] {
+    if (NotLoadedWhole(recordPath)) {
+      // Moved rather than copied: a file that could not be read may not be
+      // copied either, and a failed move leaves it where it was, unwritten.
+      const std::wstring kept = KeptRecordPath(recordPath);
+      if (platform_.files.FileExists(recordPath) && !platform_.files.MoveFileOver(recordPath, kept)) {
+        layout_.statusPanels[0].text =
+            L"   File Name :" + recordPath + L" could not be read whole and was not written over.";
+        return false;
+      }
+      notLoadedWhole_.erase(std::remove_if(notLoadedWhole_.begin(), notLoadedWhole_.end(),
+                                           [&](const std::wstring& path) {
+                                             return text::EqualsIgnoringAsciiCase(path, recordPath);
+                                           }),
+                            notLoadedWhole_.end());
+      layout_.statusPanels[0].text =
+          L"   File Name :" + recordPath + L" could not be read whole; the old file is kept as " + kept + L".";
+    }
     // The state file follows only a record that was written.
-    if (!host_.WriteRecord(recordPath)) return;
+    if (!host_.WriteRecord(recordPath)) return false;
     SaveTreeState(TreeStatePathOf(recordPath));
     RefreshRecordList();
+    return true;
   });
 }
 
-void RecordLibrary::SaveIntoSelectedRecord() {
-  Guarded(L"RecordLibrary.SaveIntoSelectedRecord", [&] {
-    if (layout_.recordList.empty()) SaveCurrentTree();
-    if (HasSelection()) WriteAndRefresh(SelectedRecordPath());
+bool RecordLibrary::SaveIntoSelectedRecord() {
+  return GuardedOr(L"RecordLibrary.SaveIntoSelectedRecord", false, [&] {
+    bool written = false;
+    if (layout_.recordList.empty()) written = SaveCurrentTree();
+    if (HasSelection()) written = WriteAndRefresh(SelectedRecordPath());
+    return written;
   });
 }
 
 void RecordLibrary::SaveAndRefresh() {
-  SaveCurrentTree();
+  const bool written = SaveCurrentTree();
   platform_.pump.ProcessMessages();
   RefreshRecordList();
   platform_.pump.ProcessMessages();
   SelectCurrentRecord();
   platform_.pump.ProcessMessages();
-  documents_.Host().ShowHint(L"Finish.");
+  if (written) {
+    documents_.Host().ShowHint(L"Finish.");
+  } else {
+    documents_.Host().ShowHint(L"Not saved.");
+    layout_.statusPanels[0].text = L"   The record could not be saved: " + state_.CurrentRecordPath;
+  }
   host_.Render();
 }
 
@@ -213,9 +259,10 @@ void RecordLibrary::RestoreTreeState(const std::wstring& statePath) {
   Guarded(L"RecordLibrary.RestoreTreeState", [&] {
     auto bytes = platform_.files.ReadFile(statePath);
     if (!bytes) return;
-    std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text);
     auto& tree = documents_.TVDocs();
     const std::size_t count = std::min(tree.Roots().size(), kWalkLimit);
+    // Lines past the groups there are go unused: a long file is not read on.
+    std::vector<std::wstring> lines = DecodeTextLines(*bytes, platform_.text, count);
     // New groups go on top, so the states a short file lacks are the first ones.
     if (lines.size() < count) lines.insert(lines.begin(), count - lines.size(), L"0");
     const std::vector<tree::NodeId> roots = tree.Roots();

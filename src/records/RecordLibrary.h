@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "window/MainWindowLayout.h"
 #include "window/MainWindowState.h"
@@ -19,8 +20,9 @@ class RecordLibraryHost {
   virtual ~RecordLibraryHost() = default;
   // Writes the All tree to a record file; false when nothing was written.
   virtual bool WriteRecord(const std::wstring& path) = 0;
-  // Empties the table and fills the trees from a record file.
-  virtual void LoadRecord(const std::wstring& path) = 0;
+  // Empties the table and fills the trees from a record file; false when
+  // the record did not load whole.
+  virtual bool LoadRecord(const std::wstring& path) = 0;
   // Draws the window's layout again.
   virtual void Render() = 0;
 };
@@ -41,10 +43,16 @@ class RecordLibrary {
   bool RefreshRecordList();
   void SelectCurrentRecord();
   void OpenSelectedRecord();
-  void SaveCurrentTree();
-  void SaveIntoSelectedRecord();
+  // Each answers whether a record was written.
+  bool SaveCurrentTree();
+  bool SaveIntoSelectedRecord();
+  // Saves, then shows "Finish." when a record was written and says in the
+  // status bar that nothing was saved when none was.
   void SaveAndRefresh();
-  void WriteAndRefresh(const std::wstring& recordPath);
+  // A record that did not load whole in this run is never written over:
+  // the file is first kept beside it under the name KeptRecordPath gives,
+  // and the status bar says so.
+  bool WriteAndRefresh(const std::wstring& recordPath);
   void SaveTreeState(const std::wstring& statePath);
   void RestoreTreeState(const std::wstring& statePath);
   // A node of the All tree was expanded or collapsed by the user.
@@ -56,10 +64,15 @@ class RecordLibrary {
   // records sort by date; other names sort by what their letters give.
   static std::wstring RecordSortKey(const std::wstring& fileName);
   static std::wstring TreeStatePathOf(const std::wstring& recordPath);
+  // Where a record that did not load whole is kept before its first save:
+  // "<record>.unread", or with a number when that is taken. Not listed as a
+  // record, so it is neither opened nor saved into by chance.
+  std::wstring KeptRecordPath(const std::wstring& recordPath);
 
  private:
   std::wstring SelectedRecordPath() const;
   bool HasSelection() const;
+  bool NotLoadedWhole(const std::wstring& recordPath) const;
 
   platform::Platform platform_;
   tree::DocumentTree& documents_;
@@ -67,6 +80,8 @@ class RecordLibrary {
   window::MainWindowLayout& layout_;
   settings::SettingsStore& store_;
   RecordLibraryHost& host_;
+  // Records of this run that did not load whole and are not yet kept aside.
+  std::vector<std::wstring> notLoadedWhole_;
 };
 
 }  // namespace kalvora::records

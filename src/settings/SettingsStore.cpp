@@ -97,7 +97,13 @@ WindowGeometry SettingsStore::ReadWindowGeometry(int screenHeight) const {
   return g;
 }
 
-std::wstring SettingsStore::RecordFolder() const { return NormalizeRecordFolder(dialog_.EdtRecordPath); }
+std::wstring SettingsStore::RecordFolder() const {
+  // A blank or relative folder would follow the current directory, which is
+  // wherever the program was started from (System32 when started with
+  // Windows): records go to the default folder instead.
+  const std::wstring folder = NormalizeRecordFolder(dialog_.EdtRecordPath);
+  return IsAbsoluteFolder(folder) ? folder : NormalizeRecordFolder(userDataFolder_);
+}
 
 void SettingsStore::WriteMenuBar(bool shown) { user_.WriteBool(D, L"MenuBar1", shown); }
 void SettingsStore::WriteStatusBar(bool shown) { user_.WriteBool(D, L"StatusBar1", shown); }
@@ -109,6 +115,13 @@ bool SettingsStore::ReadStatusBar() const { return user_.ReadBool(D, L"StatusBar
 int SettingsStore::ReadRecordListIndex() const { return user_.ReadInteger(D, L"LbRECs", 0); }
 int SettingsStore::ReadOpenWindowRequest() const { return shared_.ReadInteger(SectionStatus, L"openwindow", 0); }
 bool SettingsStore::ReadAlwaysRunAsAdmin() const { return shared_.ReadBool(D, L"AlwaysRunAsAdmin", false); }
+
+bool IsAbsoluteFolder(const std::wstring& folder) {
+  if (folder.size() >= 3 && folder[1] == L':' && folder[2] == L'\\')
+    return (folder[0] >= L'A' && folder[0] <= L'Z') || (folder[0] >= L'a' && folder[0] <= L'z');
+  // A network folder needs a server name after its leading pair.
+  return folder.size() > 3 && folder.starts_with(L"\\\\") && folder[2] != L'\\';
+}
 
 std::wstring NormalizeRecordFolder(const std::wstring& typed) {
   std::wstring folder = text::Trim(typed);

@@ -64,7 +64,8 @@ class SettingsStore {
   bool ReadWindowIsNormal() const;
   WindowGeometry ReadWindowGeometry(int screenHeight) const;
 
-  // The record folder: the Settings dialog's edit text, normalised.
+  // The record folder: the Settings dialog's edit text, normalised; the
+  // default folder when that text is blank or not an absolute path.
   std::wstring RecordFolder() const;
 
   // Single writes at the moment of change.
@@ -96,5 +97,8 @@ class SettingsStore {
 // Trims and normalises a typed record folder to a folder path with one
 // trailing backslash.
 std::wstring NormalizeRecordFolder(const std::wstring& typed);
+// A drive path ("D:\...") or a network path ("\\server\..."), not one
+// relative to the current directory or drive.
+bool IsAbsoluteFolder(const std::wstring& folder);
 
 }  // namespace kalvora::settings

@@ -105,6 +105,7 @@ void TreeModel::Forget(NodeId node) {
 
 void TreeModel::Remove(NodeId node) {
   if (!Contains(node)) return;
+  ++generation_;
   for (auto* observer : observers_) observer->NodeRemoving(*this, node);
   NodeId parent = Node(node).parent;
   auto& siblings = parent == NoNode ? roots_ : MutableNode(parent).children;
@@ -113,6 +114,7 @@ void TreeModel::Remove(NodeId node) {
 }
 
 void TreeModel::Clear() {
+  ++generation_;
   nodes_.clear();
   live_.clear();
   free_.clear();

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -84,6 +85,10 @@ class TreeModel {
   std::size_t IndexOf(NodeId node) const;
   std::size_t Count() const { return count_; }
   bool Empty() const { return count_ == 0; }
+  // Goes up whenever nodes are taken away (Remove, Clear). Node ids are used
+  // again afterwards, so whoever holds ids across a message pump compares
+  // this rather than trusting Contains.
+  std::uint64_t Generation() const { return generation_; }
 
   void SetImages(NodeId node, int image);  // image and selected image alike
   void SetExpanded(NodeId node, bool expanded);
@@ -122,6 +127,7 @@ class TreeModel {
   std::unordered_map<std::wstring, std::vector<NodeId>> byText_;  // folded text -> nodes
   std::vector<std::wstring> folded_;  // by node
   int updateDepth_ = 0;
+  std::uint64_t generation_ = 0;
   std::vector<TreeObserver*> observers_;
 };
 

@@ -86,21 +86,23 @@ inline std::wstring Outline(DocumentTree& documents) {
 }
 
 // What loading the sample record gives: the same captions, paths, kinds,
-// images and order; the typed trees take two levels of their kind only.
+// stock images and order; images past the stock ones (80, 81: another run's
+// icons) worked out again from the path; each entry's group key as adding
+// the item gives it. The typed trees take two levels of their kind only.
 inline const wchar_t* const kSampleLoaded =
-    L"All: D:\\Projects[0]#0{Report \"Q1\" & <draft>.docx[80]#1, Caf\u00e9 \u65e5\u672c[0]#2{deep.txt[81]#3}}, "
+    L"All: D:\\Projects[0]#0{Report \"Q1\" & <draft>.docx[12]#1, Caf\u00e9 \u65e5\u672c[0]#2{deep.txt[9]#3}}, "
     L"example.com[14]#4{Example Page[14]#5}, Notepad[-3]#6, Odd[2]#7\n"
     L"Application: Notepad[-3]#6\n"
-    L"File Folder: D:\\Projects[0]#0{Report \"Q1\" & <draft>.docx[80]#1, Caf\u00e9 \u65e5\u672c[0]#2}\n"
+    L"File Folder: D:\\Projects[0]#0{Report \"Q1\" & <draft>.docx[12]#1, Caf\u00e9 \u65e5\u672c[0]#2}\n"
     L"Web Page: example.com[14]#4{Example Page[14]#5}\n"
     L"D:\\Projects|D:\\Projects|D:\\Projects|3|0||-\n"
-    L"D:\\Projects\\Report \"Q1\" & <draft>.docx|D:\\Projects\\Report \"Q1\" & <draft>.docx|"
-    L"Report \"Q1\" & <draft>.docx|2|80||-\n"
-    L"D:\\Projects\\Caf\u00e9 \u65e5\u672c|D:\\Projects\\Caf\u00e9 \u65e5\u672c|Caf\u00e9 \u65e5\u672c|3|0||-\n"
-    L"D:\\Projects\\Caf\u00e9 \u65e5\u672c\\deep.txt|D:\\Projects\\Caf\u00e9 \u65e5\u672c\\deep.txt|deep.txt|2|81||-\n"
-    L"http://example.com/|http://example.com/|example.com|1|14||-\n"
-    L"http://example.com/a?b=1&c=2|http://example.com/a?b=1&c=2|Example Page|1|14||-\n"
-    L"C:\\Windows\\notepad.exe|C:\\Windows\\notepad.exe|Notepad|2|-3||-\n"
+    L"D:\\Projects|D:\\Projects\\Report \"Q1\" & <draft>.docx|"
+    L"Report \"Q1\" & <draft>.docx|2|12||-\n"
+    L"D:\\Projects|D:\\Projects\\Caf\u00e9 \u65e5\u672c|Caf\u00e9 \u65e5\u672c|3|0||-\n"
+    L"D:\\Projects|D:\\Projects\\Caf\u00e9 \u65e5\u672c\\deep.txt|deep.txt|2|9||-\n"
+    L"example.com|http://example.com/|example.com|1|14||-\n"
+    L"example.com|http://example.com/a?b=1&c=2|Example Page|1|14||-\n"
+    L"C:\\Windows|C:\\Windows\\notepad.exe|Notepad|2|-3||-\n"
     L"x:odd|x:odd|Odd|0|2||-\n";
 
 // The "extand" flags of the sample's entries after a load: only the

@@ -389,7 +389,7 @@ void TRevistoWindow::OpenSelectedRecord() {
 
 bool TRevistoWindow::WriteRecord(const std::wstring& path) { return recordFile_->WriteRecordFile(path); }
 
-void TRevistoWindow::LoadRecord(const std::wstring& path) { recordFile_->LoadRecord(path); }
+bool TRevistoWindow::LoadRecord(const std::wstring& path) { return recordFile_->LoadRecord(path); }
 
 void TRevistoWindow::StartFolderShortcuts() {
   if (!runningObjectMan_)

@@ -118,7 +118,7 @@ class TRevistoWindow : public settings::SettingsIntegration,
 
   // RecordLibraryHost
   bool WriteRecord(const std::wstring& path) override;
-  void LoadRecord(const std::wstring& path) override;
+  bool LoadRecord(const std::wstring& path) override;
   void Render() override;
 
   // RecentFoldersHost

@@ -7,6 +7,7 @@
 
 #include "../../shared/RecordFileCases.h"
 #include "../../shared/XmlDomCases.h"
+#include "common/WideText.h"
 #include "support/DocumentTreeHarness.h"
 
 namespace kalvora::records {
@@ -309,6 +310,98 @@ TEST_F(RecordFileTest, SearchOfAnUnreadableRecordAddsNothing) {
     Store(kRecord, bytes);
     records.SearchRecordFile(kRecord, L"my docs");
     EXPECT_TRUE(h.tree.Docs().Empty());
+  }
+}
+
+// The reading is interrupted by a message that opens the record again: the
+// outer reading stops instead of going on under the nodes of the inner one,
+// so the tree holds the record once, and the load says it was not whole.
+TEST_F(RecordFileTest, RecordReopenedWhileItLoadsIsNotWovenIntoItself) {
+  Store(kRecord, xml_dom_cases::FixtureBytes("record-file-sample.revisto"));
+  testing::DocumentTreeHarness once;
+  RecordFile single{once.process.Platform(), once.tree, once.host, kProgram};
+  once.machine.files().AddFile(kRecord, xml_dom_cases::FixtureBytes("record-file-sample.revisto"));
+  ASSERT_TRUE(single.LoadRecord(kRecord));
+
+  struct ReopeningHost : record_file_cases::CountingHost {
+    RecordFile* reader = nullptr;
+    void PumpMessages() override {
+      if (++pumps == 3) {
+        EXPECT_TRUE(reader->LoadRecord(kRecord));
+      }
+    }
+  } reopening;
+  RecordFile reader{h.process.Platform(), h.tree, reopening, kProgram};
+  reopening.reader = &reader;
+  EXPECT_FALSE(reader.LoadRecord(kRecord));
+  EXPECT_EQ(Outline(h.tree), Outline(once.tree));
+}
+
+// The tree loses nodes while the writer lets messages run: what it would
+// write is half the old tree or a mix, so the old record stays.
+TEST_F(RecordFileTest, TreeChangedUnderTheWriterKeepsTheOldRecord) {
+  record_file_cases::BuildSampleTree(h.tree);
+  Store(kRecord, "old");
+  struct ChangingHost : record_file_cases::CountingHost {
+    tree::DocumentTree* documents = nullptr;
+    void PumpMessages() override {
+      if (++pumps == 2) {
+        documents->TVDocs().Clear();
+        AddAllNode(*documents, tree::NoNode, L"other", L"C:\\other", 0, 3);
+        AddAllNode(*documents, tree::NoNode, L"more", L"C:\\more", 0, 3);
+      }
+    }
+  } changing;
+  changing.documents = &h.tree;
+  RecordFile writer{h.process.Platform(), h.tree, changing, kProgram};
+  EXPECT_FALSE(writer.WriteRecordFile(kRecord));
+  EXPECT_EQ(h.machine.files().ReadFile(kRecord), "old");
+}
+
+// Items added after a record was written and reopened join the same groups
+// as they would have in the tree it was written from.
+TEST_F(RecordFileTest, ReopenedRecordGroupsAsTheTreeItWasWrittenFrom) {
+  h.AddFolder(L"D:\\Work\\a");
+  h.AddFolder(L"D:\\Work\\b");
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"https://example.com/", L"https://example.com/page"},
+      {L"http://example.com", L"https://example.com/other"},
+      {L"D:\\Work\\a", L"D:\\Work\\b"},
+  };
+  auto allTree = [](const std::wstring& outline) { return outline.substr(0, outline.find(L'\n')); };
+  for (const auto& [first, second] : cases) {
+    SCOPED_TRACE(text::WideToUtf8(first));
+    h.tree.Clear();
+    h.tree.AddItem(first, L"");
+    h.tree.AddItem(second, L"");
+    const std::wstring expected = allTree(Outline(h.tree));
+
+    h.tree.Clear();
+    h.tree.AddItem(first, L"");
+    ASSERT_TRUE(records.WriteRecordFile(kRecord));
+    ASSERT_TRUE(records.LoadRecord(kRecord));
+    h.tree.AddItem(second, L"");
+    EXPECT_EQ(allTree(Outline(h.tree)), expected);
+  }
+}
+
+// Searching a record that came from elsewhere: an item on another machine
+// is shown in the trace but never handed on to be opened or resolved.
+TEST_F(RecordFileTest, SearchOpensOnlyPathsOnThisMachine) {
+  h.tree.ToggleDebugTrace();
+  h.machine.drives().SetDriveType(L'N', platform::DriveRemote);
+  h.AddFile(L"C:\\Local\\match.txt");
+  const char* remote[] = {"\\\\host\\share\\match.lnk", "//host/share/match.lnk", "file://host/share/match.lnk",
+                          "file:////host/share/match.lnk", "N:\\match.lnk"};
+  std::string items = ItemText("match", "C:\\Local\\match.txt", "2");
+  for (const char* path : remote) items += ItemText("match", path, "2");
+  Store(kRecord, Record(items));
+  records.SearchRecordFile(kRecord, L"match");
+  EXPECT_TRUE(h.tree.ItemInTree(L"C:\\Local\\match.txt", L""));
+  for (const std::wstring& entry : h.Entries()) {
+    SCOPED_TRACE(text::WideToUtf8(entry));
+    EXPECT_EQ(entry.find(L"host"), std::wstring::npos);
+    EXPECT_EQ(entry.find(L"N:"), std::wstring::npos);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/WideText.h"
 #include "records/SafeFileWrite.h"
 #include "records/TreeStateFile.h"
@@ -33,17 +35,20 @@ class RecordLibraryTest : public ::testing::Test, public RecordLibraryHost {
   }
 
   bool WriteRecord(const std::wstring& path) override {
+    if (!writes) return false;
     std::string roots;
     for (auto id : Tree().Roots()) roots += text::WideToUtf8(Tree().Node(id).text) + ";";
     return WriteFileSafely(machine().files(), path, roots);
   }
-  void LoadRecord(const std::wstring& path) override {
+  bool LoadRecord(const std::wstring& path) override {
     loaded.push_back(path);
+    if (duringLoad) duringLoad();
     for (int i = 0; i < groupsToLoad; ++i) {
       auto group = Tree().AddChild(tree::NoNode, L"group" + std::to_wstring(i));
       Tree().AddChild(group, L"a");
       Tree().AddChild(group, L"b");
     }
+    return loadsWhole;
   }
   void Render() override {}
 
@@ -63,6 +68,9 @@ class RecordLibraryTest : public ::testing::Test, public RecordLibraryHost {
   std::unique_ptr<RecordLibrary> library;
   std::vector<std::wstring> loaded;
   int groupsToLoad = 4;
+  bool loadsWhole = true;
+  bool writes = true;
+  std::function<void()> duringLoad;
 };
 
 TEST_F(RecordLibraryTest, SortKeyPutsDatedRecordsInDateOrderAndOthersAfter) {
@@ -168,6 +176,80 @@ TEST_F(RecordLibraryTest, SaveAndRefreshListsAndSelectsTheNewRecord) {
   EXPECT_EQ(Layout().recordList, std::vector<std::wstring>{L"Mar 05,2012_001"});
 }
 
+// A save that wrote nothing (the record file refused the tree, or no folder
+// could take it) never says "Finish.".
+TEST_F(RecordLibraryTest, SaveThatWroteNothingSaysSoInsteadOfFinish) {
+  State().NewRecordFlag = true;
+  writes = false;
+  library->SaveAndRefresh();
+  EXPECT_NE(h.view.hint, L"Finish.");
+  EXPECT_NE(Layout().statusPanels[0].text.find(L"could not be saved"), std::wstring::npos);
+  EXPECT_FALSE(machine().files().FileExists(L"C:\\Records\\Mar 05,2012_001.revisto"));
+}
+
+// A record that did not load whole is moved aside before the first save
+// into it, whichever way that save is aimed; later saves write as usual.
+TEST_F(RecordLibraryTest, RecordNotLoadedWholeIsKeptBesideTheFirstSaveIntoIt) {
+  struct Case {
+    const char* name;
+    std::wstring record;
+    std::wstring listed;
+    std::function<void()> save;
+  };
+  const Case cases[] = {
+      {"saved into the selected record", L"Jan 02,2013_001.revisto", L"Jan 02,2013_001",
+       [this] { EXPECT_TRUE(library->SaveIntoSelectedRecord()); }},
+      {"recent folders saved by the refresh", L"Recent Folders.revisto", L"Recent Folders",
+       [this] {
+         State().FolderRecordFlag = true;
+         library->SaveAndRefresh();
+         EXPECT_EQ(h.view.hint, L"Finish.");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::wstring path = L"C:\\Records\\" + c.record;
+    machine().files().AddFile(path, "<revistotree><item");
+    library->RefreshRecordList();
+    Layout().recordListIndex = -1;
+    for (std::size_t i = 0; i < Layout().recordList.size(); ++i)
+      if (Layout().recordList[i] + RecordExtension == c.record) Layout().recordListIndex = static_cast<int>(i);
+    loadsWhole = false;
+    library->OpenSelectedRecord();
+    loadsWhole = true;
+    EXPECT_NE(Layout().statusPanels[0].text.find(L"could not be read whole"), std::wstring::npos);
+
+    c.save();
+    EXPECT_EQ(machine().files().ReadFile(path + L".unread"), "<revistotree><item");
+    EXPECT_EQ(machine().files().ReadFile(path), "group0;group1;group2;group3;");
+    EXPECT_NE(Layout().statusPanels[0].text.find(path + L".unread"), std::wstring::npos);
+    EXPECT_EQ(Layout().recordList, std::vector<std::wstring>{c.listed})
+        << "the kept file is not listed as a record";
+
+    Tree().AddChild(tree::NoNode, L"more");
+    c.save();
+    EXPECT_EQ(machine().files().ReadFile(path + L".unread"), "<revistotree><item");
+    EXPECT_FALSE(machine().files().FileExists(path + L".unread2"));
+    machine().files().RemoveFile(path);
+  }
+}
+
+// Loading lets messages run; one that opens a record meanwhile (a text size
+// click, a refresh) must not start a second load inside the first.
+TEST_F(RecordLibraryTest, OpeningARecordWhileOneLoadsIsRefused) {
+  AddRecord(L"Jan 02,2013_001.revisto");
+  library->RefreshRecordList();
+  Layout().recordListIndex = 0;
+  duringLoad = [&] {
+    duringLoad = nullptr;
+    library->OpenSelectedRecord();
+  };
+  library->OpenSelectedRecord();
+  EXPECT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(Tree().Roots().size(), 4u);
+  EXPECT_FALSE(State().LoadingFlag);
+}
+
 TEST_F(RecordLibraryTest, TreeStateFileIsUtf16WithOneLinePerGroup) {
   auto first = Tree().AddChild(tree::NoNode, L"expanded group");
   Tree().AddChild(first, L"child");
@@ -207,6 +289,35 @@ TEST_F(RecordLibraryTest, StateFileLinesAreReadInAnyEncodingItsMarkNames) {
   EXPECT_EQ(DecodeTextLines(std::string("\xFE\xFF\0" "1\0\n", 6), text), std::vector<std::wstring>{L"1"});
   EXPECT_EQ(DecodeTextLines("\xEF\xBB\xBF" "1\r\n0", text), (std::vector<std::wstring>{L"1", L"0"}));
   EXPECT_EQ(DecodeTextLines("0\n\n1\r\n", text), (std::vector<std::wstring>{L"0", L"", L"1"}));
+}
+
+// Only as many lines as there are groups are used: reading stops after them,
+// in every encoding, and a file of nothing but line ends gives no more.
+TEST_F(RecordLibraryTest, StateFileReadingStopsAfterTheLinesItCanUse) {
+  platform::SystemText& text = h.platform.text;
+  const std::string ends(1 << 20, '\n');
+  const std::pair<const char*, std::string> cases[] = {
+      {"utf-16", EncodeTreeStateLines({L"1", L"0", L"1", L"1"})},
+      {"utf-16 big-endian", std::string("\xFE\xFF\0" "1\0\n\0" "0\0\r\0\n\0" "1", 13)},
+      {"utf-8", "\xEF\xBB\xBF" "1\r\n0\r\n1\r\n"},
+      {"ansi", "1\n0\r1"},
+  };
+  for (const auto& [name, bytes] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(DecodeTextLines(bytes, text, 2), (std::vector<std::wstring>{L"1", L"0"}));
+    EXPECT_EQ(DecodeTextLines(bytes, text, 0), std::vector<std::wstring>{});
+  }
+  EXPECT_EQ(DecodeTextLines(ends, text, 3), (std::vector<std::wstring>{L"", L"", L""}));
+
+  // Opening a record with two groups beside a state file of a million line
+  // ends: the two states are read and the rest left alone.
+  groupsToLoad = 2;
+  AddRecord(L"Mar 05,2012_001.revisto");
+  machine().files().AddFile(L"C:\\Records\\Mar 05,2012_001.revistotreesel", "1\n1" + ends);
+  library->RefreshRecordList();
+  Layout().recordListIndex = 0;
+  library->OpenSelectedRecord();
+  EXPECT_EQ(Expanded(), (std::vector<bool>{true, true}));
 }
 
 TEST_F(RecordLibraryTest, ExpandingRewritesTheStateFileExceptWhileLoading) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/WideText.h"
 #include "support/WindowHarness.h"
 
 namespace kalvora::testing {
@@ -31,6 +32,26 @@ TEST(SettingsStore, FreshInstallationReadsTheDefaults) {
   EXPECT_FALSE(dialog.RbReplayAllChildDoc);
   EXPECT_TRUE(dialog.cbRunAsAdmin);
   EXPECT_TRUE(h.machine.files().DirectoryExists(L"C:\\users\\joe\\Documents\\Kalvora"));
+}
+
+// A record folder that names no place of its own would follow the current
+// directory (System32 for a program started with Windows): the default one
+// is used instead; a drive or network folder is taken as typed.
+TEST(SettingsStore, BlankOrRelativeRecordFolderFallsBackToTheDefault) {
+  WindowHarness h;
+  auto& window = h.Create();
+  const std::wstring fallback = L"C:\\users\\joe\\Documents\\Kalvora\\";
+  const std::pair<const wchar_t*, std::wstring> cases[] = {
+      {L"", fallback},           {L"   ", fallback},
+      {L"Records", fallback},    {L".\\Records", fallback},
+      {L"..\\Records", fallback}, {L"D:Records", fallback},
+      {L"\\Records", fallback}, {L"\\\\", fallback},
+      {L"D:\\Records", L"D:\\Records\\"}, {L"\\\\server\\share", L"\\\\server\\share\\"},
+  };
+  for (const auto& [typed, folder] : cases) {
+    window.SettingsDialog().EdtRecordPath = typed;
+    EXPECT_EQ(window.Settings().RecordFolder(), folder) << "typed: [" << text::WideToUtf8(typed) << "]";
+  }
 }
 
 TEST(SettingsStore, StoredValuesAreReadIntoTheirHolders) {
