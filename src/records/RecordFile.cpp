@@ -269,7 +269,11 @@ void RecordFile::SearchItem(const XmlElement& element, const std::wstring& lower
   if (match) {
     documents_.AddDebugLine(lowerPath);
     documents_.AddDebugLine(text);
-    if (!text::Trim(path).empty() && IsLocalRecordPath(platform_.drives, path) && !documents_.ItemInTree(path, text))
+    // Asked of the path as the record spells it and as decoded, so no
+    // spelling of another machine's path slips through.
+    const bool local =
+        pathValue && IsLocalRecordPath(platform_.drives, *pathValue) && IsLocalRecordPath(platform_.drives, path);
+    if (!text::Trim(path).empty() && local && !documents_.ItemInTree(path, text))
       documents_.AddItem(path, text);
   }
   for (const XmlElement& child : element.children) SearchItem(child, lowerKey);
