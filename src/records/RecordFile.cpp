@@ -36,6 +36,9 @@ bool IsLocalRecordPath(platform::Drives& drives, const std::wstring& path) {
   return true;
 }
 
+// The stock picture of a missing or unknown item.
+constexpr int kUnknownImage = 12;
+
 // Passed down to a program's documents, which belong to no group.
 constexpr const wchar_t* kNoGroup = L"\x01";
 
@@ -156,8 +159,12 @@ bool RecordFile::ReadItem(const XmlElement& element, NodeId parent, const std::w
   TreeModel& all = documents_.TVDocs();
   // Images past the stock ones were appended by the run that wrote the
   // record; in this run those places hold other files' icons, if any.
+  // An icon is not fetched from another machine: such an item shows the
+  // picture of an unknown one.
   const int stockImages = static_cast<int>(tree::StockImagePresets().size());
-  const int image = *imageIndex >= stockImages ? documents_.GetFileIconIndex(*path, *text) : *imageIndex;
+  int image = *imageIndex;
+  if (image >= stockImages)
+    image = IsLocalRecordPath(platform_.drives, *path) ? documents_.GetFileIconIndex(*path, *text) : kUnknownImage;
   // The group key is not stored: it is the one the tree gave the entry when
   // it was added. A group takes it from its path, as a new item would; its
   // items share the group's, except a program's documents, which have none.

@@ -385,6 +385,30 @@ TEST_F(RecordFileTest, ReopenedRecordGroupsAsTheTreeItWasWrittenFrom) {
   }
 }
 
+// Images past the stock ones belong to the image list of the run that wrote
+// the record: they are worked out again from the path, never from a file on
+// another machine. Stock images stay as stored.
+TEST_F(RecordFileTest, ImagesPastTheStockOnesAreWorkedOutAgainFromThePath) {
+  const struct {
+    const char* path;
+    const char* image;
+    int loaded;
+  } cases[] = {
+      {"C:\\Notes\\notes.txt", "90", 9},
+      {"C:\\Notes\\notes.txt", "5", 5},
+      {"\\\\host\\share\\x.lnk", "90", 12},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    Store(kRecord, Record("<item text=\"n\" path=\"" + std::string(c.path) + "\" imageIndex=\"" + c.image +
+                          "\" stateIndex=\"-1\" docType=\"2\" extand=\"-1\"/>"));
+    ASSERT_TRUE(records.LoadRecord(kRecord));
+    ASSERT_EQ(h.tree.TVDocs().Roots().size(), 1u);
+    EXPECT_EQ(h.tree.TVDocs().Node(h.tree.TVDocs().Roots()[0]).imageIndex, c.loaded);
+    EXPECT_EQ(h.tree.Docs()[0].imageIndex, c.loaded);
+  }
+}
+
 // Searching a record that came from elsewhere: an item on another machine
 // is shown in the trace but never handed on to be opened or resolved.
 TEST_F(RecordFileTest, SearchOpensOnlyPathsOnThisMachine) {
