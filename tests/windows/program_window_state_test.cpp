@@ -167,7 +167,8 @@ TEST_F(WindowStateTest, EndOfSessionStoresThePlacement) {
   EXPECT_TRUE(program.Stop());
 }
 
-// A window stored on a display that is gone starts on the screen.
+// A window stored where no display is now (left and above the only one)
+// starts on the screen.
 TEST_F(WindowStateTest, PlaceOfAGoneDisplayStartsOnTheScreen) {
   SkipFirstStartDialog();
   const std::wstring& file = Paths().userFile;
@@ -184,10 +185,11 @@ TEST_F(WindowStateTest, PlaceOfAGoneDisplayStartsOnTheScreen) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
   ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info));
-  EXPECT_EQ(r.left, info.rcWork.left);
-  EXPECT_EQ(r.top, info.rcWork.top);
-  EXPECT_EQ(Width(r), 400);
-  EXPECT_EQ(Height(r), 500);
+  // The fresh-install geometry: 150 from the left, its bottom 40 above the screen's.
+  EXPECT_EQ(r.left, info.rcMonitor.left + 150);
+  EXPECT_EQ(r.top, info.rcMonitor.bottom - 700 - 40);
+  EXPECT_EQ(Width(r), 420);
+  EXPECT_EQ(Height(r), 700);
   CloseMainWindow(program, window);
 }
 

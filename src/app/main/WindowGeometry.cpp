@@ -11,8 +11,11 @@ settings::WindowGeometry Shrink(settings::WindowGeometry geometry, int screenWid
   if (geometry.left + geometry.width > screenWidth) geometry.width = screenWidth - geometry.left;
   return geometry;
 }
-bool Contains(const platform::ScreenRect& r, int x, int y) {
-  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+// A display holds a window whose top edge lies on it with enough of its
+// width to take hold of.
+bool Holds(const platform::ScreenRect& r, const settings::WindowGeometry& g) {
+  const int overlap = std::min(r.right, g.left + g.width) - std::max(r.left, g.left);
+  return g.top >= r.top && g.top < r.bottom && overlap >= MinimumShrunkSize;
 }
 
 // Squared distance from a point to a rectangle, 0 inside it.
@@ -27,27 +30,32 @@ void FitInto(int& start, int& length, int low, int high) {
   length = std::min(length, high - low);
   start = std::clamp(start, low, high - length);
 }
+
+// The fresh-install geometry on a display, fitted into its work area.
+settings::WindowGeometry DefaultOn(const platform::MonitorArea& monitor) {
+  settings::WindowGeometry g = DefaultGeometry(monitor.bounds.bottom - monitor.bounds.top);
+  g.left += monitor.bounds.left;
+  g.top += monitor.bounds.top;
+  FitInto(g.left, g.width, monitor.workArea.left, monitor.workArea.right);
+  FitInto(g.top, g.height, monitor.workArea.top, monitor.workArea.bottom);
+  return g;
+}
 }  // namespace
 
 settings::WindowGeometry PlaceOnMonitors(settings::WindowGeometry geometry,
                                          const std::vector<platform::MonitorArea>& monitors) {
   if (monitors.empty()) return geometry;
-  const platform::ScreenRect& primary = monitors.front().bounds;
   for (const auto& monitor : monitors) {
-    if (!Contains(monitor.bounds, geometry.left, geometry.top)) continue;
+    if (!Holds(monitor.bounds, geometry)) continue;
     const auto shrunk = Shrink(geometry, monitor.bounds.right, monitor.bounds.bottom);
     if (shrunk.width >= MinimumShrunkSize && shrunk.height >= MinimumShrunkSize) return shrunk;
-    return ShrinkToScreen(DefaultGeometry(primary.bottom - primary.top), primary.right - primary.left,
-                          primary.bottom - primary.top);
+    return DefaultOn(monitor);
   }
   const auto nearest = std::min_element(monitors.begin(), monitors.end(), [&](const auto& a, const auto& b) {
     return DistanceSquared(a.workArea, geometry.left, geometry.top) <
            DistanceSquared(b.workArea, geometry.left, geometry.top);
   });
-  const platform::ScreenRect& area = nearest->workArea;
-  FitInto(geometry.left, geometry.width, area.left, area.right);
-  FitInto(geometry.top, geometry.height, area.top, area.bottom);
-  return geometry;
+  return DefaultOn(*nearest);
 }
 
 settings::WindowGeometry DefaultGeometry(int screenHeight) {

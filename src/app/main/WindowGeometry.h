@@ -16,12 +16,12 @@ inline constexpr int MinimumShrunkSize = 100;
 settings::WindowGeometry ShrinkToScreen(settings::WindowGeometry geometry, int screenWidth, int screenHeight);
 
 // A stored geometry on the displays attached now (the primary one first).
-// The display that holds its top-left corner takes it, shrunk to that
-// display's right and bottom edges as ShrinkToScreen does on the primary
-// screen. A window whose corner is on no display (its monitor is gone, or
-// a negative Left or Top with nothing there) is moved onto the work area of
-// the display nearest to that corner, keeping its size as far as the work
-// area allows.
+// A display whose bounds hold the window's top edge and at least
+// MinimumShrunkSize of its width takes it, shrunk to that display's right
+// and bottom edges as ShrinkToScreen does on the primary screen. A window on
+// no display (its monitor is gone, or a negative Left or Top with nothing
+// there) starts from the fresh-install geometry on the work area of the
+// display nearest to its top-left corner.
 settings::WindowGeometry PlaceOnMonitors(settings::WindowGeometry geometry,
                                          const std::vector<platform::MonitorArea>& monitors);
 
