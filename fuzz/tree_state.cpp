@@ -18,7 +18,7 @@ constexpr const wchar_t* kSaved = L"C:\\Records\\saved.revistotreesel";
 class NoRecordHost final : public records::RecordLibraryHost {
  public:
   bool WriteRecord(const std::wstring&) override { return false; }
-  void LoadRecord(const std::wstring&) override {}
+  bool LoadRecord(const std::wstring&) override { return true; }
   void Render() override {}
 };
 
