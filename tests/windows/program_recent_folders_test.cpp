@@ -13,31 +13,12 @@
 
 #include "app/main/Commands.h"
 #include "support/ProgramFixture.h"
+#include "support/ShellShortcuts.h"
 
 namespace kalvora::program_tests {
 namespace {
 
-std::wstring SpecialFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  return SUCCEEDED(::SHGetFolderPathW(nullptr, csidl, nullptr, 0, path)) ? path : L"";
-}
 
-// A shortcut as the shell leaves one in the Recent folder.
-bool WriteShortcut(const std::wstring& link, const std::wstring& target) {
-  IShellLinkW* shellLink = nullptr;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&shellLink))))
-    return false;
-  shellLink->SetPath(target.c_str());
-  IPersistFile* file = nullptr;
-  bool saved = false;
-  if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
-    file->Release();
-  }
-  shellLink->Release();
-  return saved;
-}
 
 // The texts of a tree view in another process, depth first, children
 // indented by two blanks. The item buffer lives in that process.

@@ -10,6 +10,7 @@
 
 #include "app/main/Commands.h"
 #include "support/ProgramFixture.h"
+#include "support/ShellShortcuts.h"
 
 namespace kalvora::program_tests {
 namespace {
@@ -23,27 +24,7 @@ std::string NestedRecord(int depth) {
   return text + "</revistotree>";
 }
 
-std::wstring RecentFolder() {
-  wchar_t path[MAX_PATH] = {};
-  return SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, path)) ? path : L"";
-}
 
-// A shortcut as the shell leaves one in the Recent folder.
-bool WriteShortcut(const std::wstring& link, const std::wstring& target) {
-  IShellLinkW* shellLink = nullptr;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&shellLink))))
-    return false;
-  shellLink->SetPath(target.c_str());
-  IPersistFile* file = nullptr;
-  bool saved = false;
-  if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
-    file->Release();
-  }
-  shellLink->Release();
-  return saved;
-}
 
 // The window answers a message within the time a user would wait.
 bool Answers(HWND window) {
@@ -80,7 +61,7 @@ TEST_F(ProgramTest, RecordNestedTooDeepLoadsWithoutFreezingAndIsNeverWrittenOver
   ::CoInitialize(nullptr);
   const std::wstring opened = home + L"\\Work\\Opened";
   ASSERT_TRUE(MakeFolder(opened));
-  const std::wstring link = RecentFolder() + L"\\Opened.lnk";
+  const std::wstring link = SpecialFolder(CSIDL_RECENT) + L"\\Opened.lnk";
   ASSERT_TRUE(WriteShortcut(link, opened));
   ::PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(app::Command::Refresh2), 0);
   ::Sleep(4000);
